@@ -1,0 +1,12 @@
+#include "commands/commands.h"
+#include "model/refresh.h"
+
+namespace fendrel {
+
+void angleModeClick(FormState& s) {
+    s.vars.radMode = !s.vars.radMode;
+    s.menu(Menu::AngleMode).caption = s.vars.radMode ? "Radians" : "Degrees";
+    grandezze(s);
+}
+
+}  // namespace fendrel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "commands/host.h"
+#include "model/state.h"
+
+namespace fendrel {
+
+// Asks for a number; nothing when the prompt is cancelled or the reply overflows.
+std::optional<double> askNumber(Host& host, std::string_view prompt, std::string_view title,
+                                std::string_view defaultText = {});
+
+// After a command moved the tip of `edited`: the other arrow follows so that R = A + B,
+// B is re-placed in Mode B, and every quantity is refreshed. A component command of B
+// moves R only on the axis it edited.
+void followUpAndRefresh(FormState& s, Vec edited, bool x = true, bool y = true);
+
+}  // namespace fendrel

@@ -1,0 +1,27 @@
+#include "commands/commands.h"
+#include "interaction/placement.h"
+
+namespace fendrel {
+
+void modeAClick(FormState& s) {
+    s.menu(Menu::ModeA).checked = true;
+    s.menu(Menu::ModeB).checked = false;
+    Line& b = s.line(Vec::B);
+    const Line& a = s.line(Vec::A);
+    const float dx = b.x2 - b.x1;
+    const float dy = b.y2 - b.y1;
+    b.y1 = a.y1;
+    b.x1 = a.x1;
+    b.x2 = a.x1 + dx;
+    b.y2 = a.y1 + dy;
+    s.label(Vec::B).top = b.y2;
+    s.label(Vec::B).left = b.x2;
+}
+
+void modeBClick(FormState& s) {
+    s.menu(Menu::ModeA).checked = false;
+    s.menu(Menu::ModeB).checked = true;
+    drawB(s);
+}
+
+}  // namespace fendrel

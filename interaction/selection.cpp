@@ -1,0 +1,28 @@
+#include "interaction/selection.h"
+
+namespace fendrel {
+
+namespace {
+constexpr double kSelectedSize = 15;
+constexpr double kRegularSize = 10;
+}  // namespace
+
+void labelClick(FormState& s, Vec v) {
+    if (!s.enabled(setMenu(v))) return;
+    s.vars.curVec = index(v) + 1;
+    for (Vec l : {Vec::B, Vec::A, Vec::R}) {
+        s.label(l).bold = l == v;
+        s.label(l).size = l == v ? kSelectedSize : kRegularSize;
+    }
+}
+
+void lockClick(FormState& s, Vec v) {
+    // With B and R on one tip in Mode B, the label left on top is the one still clickable.
+    if (v == Vec::B) s.bringToFront(Vec::R);
+    if (v == Vec::R) s.bringToFront(Vec::B);
+    for (Vec m : kVectors) s.menu(setMenu(m)).enabled = m != v;
+    s.label(v).bold = false;
+    s.label(v).size = kRegularSize;
+}
+
+}  // namespace fendrel

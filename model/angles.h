@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/state.h"
+
+namespace fendrel {
+
+// The two angle literals: deliberately not the exact values, every shown angle depends on them.
+inline constexpr double kPi = 3.141592654;
+inline constexpr double kDegreesPerRadian = 57.29578;
+
+// Direction of the vector (x, y), y up, counter-clockwise from +x over a full turn,
+// in degrees or radians; the zero vector points straight down.
+double atn2(double x, double y, bool radMode);
+
+// The three angles between the vectors, from the stored directions.
+void angoli(Vars& vars);
+
+}  // namespace fendrel

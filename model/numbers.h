@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/number.h"
+
+// The number rules every caption, prompt and reply goes through.
+namespace fendrel {
+
+// 2-decimal rounding of the exact stored value; exact ties go to the even neighbour.
+// A single stays a single (the nearest float to the rounded decimal), a double a double.
+double round2(double v);
+float round2(float v);
+Number round2(Number v);
+
+// Display format: one leading blank unless negative, "." separator, no zero before the
+// separator below 1, no trailing zeros, 15 (double) or 7 (single) significant digits,
+// exponent form ("1.5E+20") from 10^15 up.
+std::string display(double v);
+std::string display(float v);
+std::string display(Number v);
+
+// The display format without its leading blank.
+std::string trimmed(double v);
+
+// Plain text: no leading blank and a zero before the separator below 1 ("0.5").
+std::string plainText(float v);
+
+// What the plain text of a single reads back as: the double nearest its 7-digit decimal.
+double plainDouble(float v);
+
+// Reads the leading number of typed text; blanks, tabs and line feeds are skipped wherever
+// they stand, anything else ends the number. No number reads as 0; overflow reads as an
+// infinity of the number's sign.
+double readNumber(std::string_view text);
+
+}  // namespace fendrel

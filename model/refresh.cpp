@@ -1,0 +1,108 @@
+#include "model/refresh.h"
+
+#include <cmath>
+#include <string>
+
+#include "model/angles.h"
+#include "model/numbers.h"
+
+namespace fendrel {
+
+const char* unitSuffix(bool radMode) { return radMode ? " r" : "\u00B0"; }
+
+std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
+    std::string caption(letter(v));
+    caption += '=';
+    caption += display(round2(magnitude));
+    caption += ',';
+    caption += display(round2(angle));
+    caption += unitSuffix(radMode);
+    return caption;
+}
+
+namespace {
+
+void showComponent(FormState& s, Vec v, int axis) {
+    const Menu item = componentItem(v, axis);
+    std::string caption(describe(item).name);
+    caption += '=';
+    caption += display(s.vars.comp[static_cast<size_t>(compIndex(v, axis))]);
+    s.menu(item).caption = std::move(caption);
+}
+
+}  // namespace
+
+void grandezze(FormState& s) {
+    for (Vec v : kVectors) {
+        const Line& l = s.line(v);
+        const double dy = static_cast<double>(l.y2) - l.y1;
+        const double dx = static_cast<double>(l.x2) - l.x1;
+        s.vars.mod[static_cast<size_t>(index(v))] = Number::dbl(std::sqrt(std::pow(dy, 2.0) + std::pow(dx, 2.0)));
+        s.label(v).tooltip = letter(v);
+    }
+    for (Vec v : kVectors) {
+        s.label(v).top = s.line(v).y2;
+        s.label(v).left = s.line(v).x2;
+    }
+    for (Vec v : kVectors) {
+        const Line& l = s.line(v);
+        const float x = l.x2 - l.x1;
+        s.vars.comp[static_cast<size_t>(compIndex(v, 0))] = Number::single(round2(x));
+        showComponent(s, v, 0);
+        const float y = (l.y2 - l.y1) * -1.0f;
+        s.vars.comp[static_cast<size_t>(compIndex(v, 1))] = Number::single(round2(y));
+        showComponent(s, v, 1);
+        // The direction is taken from the components as their plain text reads back.
+        s.vars.ang[static_cast<size_t>(index(v))] = Number::dbl(atn2(plainDouble(x), plainDouble(y), s.vars.radMode));
+    }
+    for (Vec v : kVectors) {
+        s.menu(setMenu(v)).caption = vectorCaption(v, s.vars.mod[static_cast<size_t>(index(v))].read(),
+                                                   s.vars.ang[static_cast<size_t>(index(v))].read(), s.vars.radMode);
+    }
+    angoli(s.vars);
+    converse(s);
+}
+
+namespace {
+
+// One step of the conversion: a result that is not finite counts as failed, and the step
+// writes nothing.
+bool scaled(double value, double ratioNumerator, double ratioDenominator, double& out) {
+    const double r = value * ratioNumerator / ratioDenominator;
+    if (!std::isfinite(r)) return false;
+    out = r;
+    return true;
+}
+
+void showInReferenceUnits(FormState& s, Vec reference) {
+    const double k = s.vars.kConst.read();
+    const double refMod = s.vars.mod[static_cast<size_t>(index(reference))].read();
+    s.label(reference).caption = reference == Vec::R ? display(k) : trimmed(k);
+    for (Vec v : kVectors) {
+        const size_t i = static_cast<size_t>(index(v));
+        double magnitude = 0;  // stays 0 when its scaling fails
+        if (v == reference)
+            magnitude = k;
+        else
+            scaled(s.vars.mod[i].read(), k, refMod, magnitude);
+        s.menu(setMenu(v)).caption = vectorCaption(v, magnitude, s.vars.ang[i].read(), s.vars.radMode);
+        for (int axis : {0, 1}) {
+            Number& comp = s.vars.comp[static_cast<size_t>(compIndex(v, axis))];
+            if (double c; scaled(comp.read(), k, refMod, c)) comp = Number::dbl(round2(c));
+            showComponent(s, v, axis);
+        }
+    }
+}
+
+}  // namespace
+
+void converse(FormState& s) {
+    for (Vec v : kVectors) {
+        if (s.checked(constantItem(v)))
+            showInReferenceUnits(s, v);
+        else
+            s.label(v).caption = v == Vec::R ? "R " : std::string(letter(v));
+    }
+}
+
+}  // namespace fendrel

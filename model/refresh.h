@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/state.h"
+
+namespace fendrel {
+
+// The quantity refresh: measures the three lines, stores magnitudes, components and
+// directions, puts the labels on the tips, rewrites every vector caption, then the angles
+// between the vectors and the display scale.
+void grandezze(FormState& s);
+
+// The display scale: with a constant item marked, every magnitude and component is shown
+// in reference units; without one, the labels get their letters back.
+void converse(FormState& s);
+
+// " r" in radians, "°" in degrees.
+const char* unitSuffix(bool radMode);
+
+// "A= 4200, 90°": the caption of a vector's menu.
+std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode);
+
+}  // namespace fendrel

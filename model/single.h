@@ -1,0 +1,9 @@
+#pragma once
+
+namespace fendrel {
+
+// A double-precision result written to a line end point, which holds single precision.
+// Values beyond the float range become infinite; the handlers' range guard rejects them.
+inline float single(double v) { return static_cast<float>(v); }
+
+}  // namespace fendrel

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/elements.h"
+#include "model/number.h"
+
+// The whole window as plain values: what the handlers read and write, and what the real
+// window renders.
+namespace fendrel {
+
+using Color = std::uint32_t;  // red in the low byte, blue in the high byte
+
+struct Line {
+    float x1 = 0, y1 = 0;  // tail
+    float x2 = 0, y2 = 0;  // tip
+    Color color = 0;
+    int width = 3;
+
+    friend bool operator==(const Line&, const Line&) = default;
+};
+
+struct Label {
+    float left = 0, top = 0;
+    std::string caption, tooltip;
+    Color foreColor = 0, backColor = 0;
+    bool bold = false;
+    double size = 0;  // points
+
+    friend bool operator==(const Label&, const Label&) = default;
+};
+
+struct MenuElement {
+    std::string caption;
+    bool enabled = true;
+    bool checked = false;
+
+    friend bool operator==(const MenuElement&, const MenuElement&) = default;
+};
+
+struct Vars {
+    std::array<Number, 3> mod;      // modA, modB, modR
+    std::array<Number, 6> comp;     // compAx, compAy, compBx, compBy, compRx, compRy
+    Number kConst;
+    int curVec = 0;                 // 1 = A, 2 = B, 3 = R; 0 while empty
+    bool radMode = false;
+    std::array<Number, 3> ang;      // angA, angB, angR
+    std::array<Number, 3> between;  // angAB, angAR, angBR
+    std::array<Number, 3> col;      // colA, colB, colR
+
+    friend bool operator==(const Vars&, const Vars&) = default;
+};
+
+inline int compIndex(Vec v, int axis /*0 = x, 1 = y*/) { return index(v) * 2 + axis; }
+
+struct FormState {
+    std::string caption;
+    Color backColor = 0;
+    std::array<Line, 3> lines;
+    std::array<Label, 3> labels;
+    std::array<Vec, 3> stacking{Vec::A, Vec::B, Vec::R};  // bottom to top
+    std::array<MenuElement, kMenuCount> menus;
+    Vars vars;
+
+    Line& line(Vec v) { return lines[static_cast<size_t>(index(v))]; }
+    const Line& line(Vec v) const { return lines[static_cast<size_t>(index(v))]; }
+    Label& label(Vec v) { return labels[static_cast<size_t>(index(v))]; }
+    const Label& label(Vec v) const { return labels[static_cast<size_t>(index(v))]; }
+    MenuElement& menu(Menu m) { return menus[static_cast<size_t>(index(m))]; }
+    const MenuElement& menu(Menu m) const { return menus[static_cast<size_t>(index(m))]; }
+
+    void bringToFront(Vec v);
+    Vec topLabel() const { return stacking.back(); }
+
+    bool enabled(Menu m) const { return menu(m).enabled; }
+    bool checked(Menu m) const { return menu(m).checked; }
+    bool modeB() const { return checked(Menu::ModeB); }
+
+    friend bool operator==(const FormState&, const FormState&) = default;
+};
+
+// Every line end point finite and within this many window units of the corner.
+inline constexpr float kCoordinateLimit = 10'000'000.0f;
+bool coordinatesInRange(const FormState& s);
+
+}  // namespace fendrel

@@ -1,0 +1,124 @@
+#include "tools/json_dump.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace fendrel {
+
+std::string jsonNumber(double v) {
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, res.ptr);
+}
+
+namespace {
+
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+                    out += buf;
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string number(const Number& n) { return n.empty() ? "null" : jsonNumber(n.value); }
+const char* boolean(bool b) { return b ? "true" : "false"; }
+
+class Object {
+public:
+    Object& field(std::string_view key, const std::string& jsonValue) {
+        text_ += text_.size() > 1 ? "," : "";
+        text_ += quoted(key) + ":" + jsonValue;
+        return *this;
+    }
+    std::string str() const { return text_ + "}"; }
+
+private:
+    std::string text_ = "{";
+};
+
+std::string line(const Line& l) {
+    return Object()
+        .field("x1", jsonNumber(l.x1)).field("y1", jsonNumber(l.y1))
+        .field("x2", jsonNumber(l.x2)).field("y2", jsonNumber(l.y2))
+        .field("color", jsonNumber(l.color)).field("width", jsonNumber(l.width))
+        .str();
+}
+
+std::string label(const Label& l) {
+    return Object()
+        .field("left", jsonNumber(l.left)).field("top", jsonNumber(l.top))
+        .field("caption", quoted(l.caption)).field("tooltip", quoted(l.tooltip))
+        .field("foreColor", jsonNumber(l.foreColor)).field("backColor", jsonNumber(l.backColor))
+        .field("bold", boolean(l.bold)).field("size", jsonNumber(l.size))
+        .str();
+}
+
+std::string vars(const Vars& v) {
+    Object o;
+    const char* mods[] = {"modA", "modB", "modR"};
+    const char* comps[] = {"compAx", "compAy", "compBx", "compBy", "compRx", "compRy"};
+    const char* angs[] = {"angA", "angB", "angR"};
+    const char* betweens[] = {"angAB", "angAR", "angBR"};
+    const char* cols[] = {"colA", "colB", "colR"};
+    for (size_t i = 0; i < 3; ++i) o.field(mods[i], number(v.mod[i]));
+    for (size_t i = 0; i < 6; ++i) o.field(comps[i], number(v.comp[i]));
+    o.field("kConst", number(v.kConst));
+    o.field("curVec", v.curVec == 0 ? "null" : std::to_string(v.curVec));
+    o.field("radMode", boolean(v.radMode));
+    for (size_t i = 0; i < 3; ++i) o.field(angs[i], number(v.ang[i]));
+    for (size_t i = 0; i < 3; ++i) o.field(betweens[i], number(v.between[i]));
+    for (size_t i = 0; i < 3; ++i) o.field(cols[i], number(v.col[i]));
+    return o.str();
+}
+
+std::string dialog(const DialogRecord& d) {
+    if (d.kind == DialogRecord::Kind::Prompt)
+        return Object().field("kind", quoted("prompt")).field("prompt", quoted(d.text))
+            .field("title", quoted(d.title)).field("default", quoted(d.defaultText)).str();
+    return Object().field("kind", quoted("message")).field("text", quoted(d.text))
+        .field("buttons", std::to_string(d.buttons)).field("title", quoted(d.title)).str();
+}
+
+}  // namespace
+
+std::string dumpJson(const FormState& s, const std::vector<DialogRecord>& dialogs) {
+    Object lines, labels, menus;
+    for (Vec v : kVectors) {
+        lines.field(kLineNames[static_cast<size_t>(index(v))], line(s.line(v)));
+        labels.field(kLabelNames[static_cast<size_t>(index(v))], label(s.label(v)));
+    }
+    for (const MenuDescription& d : kMenus) {
+        const MenuElement& m = s.menu(d.id);
+        menus.field(d.name, Object().field("caption", quoted(m.caption)).field("enabled", boolean(m.enabled))
+                                .field("checked", boolean(m.checked)).str());
+    }
+    std::string list = "[";
+    for (const DialogRecord& d : dialogs) list += (list.size() > 1 ? "," : "") + dialog(d);
+    list += "]";
+    return Object()
+        .field("window", Object().field("caption", quoted(s.caption)).field("backColor", jsonNumber(s.backColor)).str())
+        .field("lines", lines.str())
+        .field("labels", labels.str())
+        .field("topLabel", quoted(kLabelNames[static_cast<size_t>(index(s.topLabel()))]))
+        .field("menus", menus.str())
+        .field("vars", vars(s.vars))
+        .field("dialogs", list)
+        .str();
+}
+
+}  // namespace fendrel

@@ -1,0 +1,140 @@
+#include "tools/script_runner.h"
+
+#include <charconv>
+#include <cmath>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/form.h"
+#include "tools/json_dump.h"
+#include "tools/script_host.h"
+
+namespace fendrel {
+
+namespace {
+
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::vector<std::string_view> words(std::string_view line) {
+    std::vector<std::string_view> out;
+    for (;;) {
+        const size_t blank = line.find(' ');
+        out.push_back(line.substr(0, blank));
+        if (blank == std::string_view::npos) break;
+        line.remove_prefix(blank + 1);
+    }
+    for (auto w : out)
+        if (w.empty()) throw ScriptError("words must be separated by single blanks");
+    return out;
+}
+
+template <class T>
+T parse(std::string_view word, const char* what) {
+    T value{};
+    const auto res = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (res.ec != std::errc() || res.ptr != word.data() + word.size())
+        throw ScriptError(std::string("bad ") + what + " \"" + std::string(word) + "\"");
+    if constexpr (std::is_floating_point_v<T>) {
+        if (!std::isfinite(value)) throw ScriptError(std::string("bad ") + what + " \"" + std::string(word) + "\"");
+    }
+    return value;
+}
+
+void expectWords(const std::vector<std::string_view>& w, size_t n) {
+    if (w.size() != n) throw ScriptError("\"" + std::string(w[0]) + "\" takes " + std::to_string(n - 1) + " argument(s)");
+}
+
+class Session {
+public:
+    explicit Session(std::ostream& out) : out_(out) {}
+
+    void run(std::string_view line) {
+        if (line.starts_with("reply ") || line == "reply") {
+            requireLoaded();
+            host_.queueAnswer(std::string(line.size() > 5 ? line.substr(6) : std::string_view{}));
+            return;
+        }
+        const auto w = words(line);
+        const std::string_view cmd = w[0];
+        if (cmd == "random") {
+            expectWords(w, 2);
+            const double v = parse<double>(w[1], "random number");
+            if (!(v >= 0 && v < 1)) throw ScriptError("random number must lie in [0, 1)");
+            // A single-precision draw never reaches 1.
+            host_.queueRandom(std::fmin(static_cast<float>(v), std::nextafter(1.0f, 0.0f)));
+        } else if (cmd == "load") {
+            expectWords(w, 1);
+            if (form_) throw ScriptError("the window is already loaded");
+            form_ = std::make_unique<Form>(host_);
+            form_->load();
+        } else if (cmd == "move") {
+            expectWords(w, 4);
+            requireLoaded();
+            const int button = parse<int>(w[1], "button");
+            form_->mouseMove(button, 0, parse<float>(w[2], "x"), parse<float>(w[3], "y"));
+        } else if (cmd == "click") {
+            expectWords(w, 2);
+            requireLoaded();
+            click(w[1]);
+        } else if (cmd == "cancel") {
+            expectWords(w, 1);
+            requireLoaded();
+            host_.queueAnswer(std::nullopt);
+        } else if (cmd == "dump") {
+            expectWords(w, 1);
+            requireLoaded();
+            out_ << dumpJson(form_->state(), host_.takeDialogs()) << '\n' << std::flush;
+        } else {
+            throw ScriptError("unknown command \"" + std::string(cmd) + "\"");
+        }
+    }
+
+private:
+    void requireLoaded() const {
+        if (!form_) throw ScriptError("the window is not loaded yet");
+    }
+
+    void click(std::string_view name) {
+        if (const auto label = labelByName(name)) {
+            form_->clickLabel(*label);
+            return;
+        }
+        const auto menu = menuByName(name);
+        if (!menu) throw ScriptError("no element \"" + std::string(name) + "\"");
+        if (hasItems(*menu)) throw ScriptError("\"" + std::string(name) + "\" is a menu with items");
+        form_->clickMenu(*menu);
+    }
+
+    std::ostream& out_;
+    ScriptHost host_;
+    std::unique_ptr<Form> form_;
+};
+
+}  // namespace
+
+int runScript(std::istream& in, std::ostream& out, std::ostream& err) {
+    Session session(out);
+    std::string line;
+    for (long number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line[first] == '#') continue;
+        try {
+            session.run(std::string_view(line).substr(first));
+        } catch (const NoQueuedAnswer& e) {
+            err << "line " << number << ": " << e.what() << '\n';
+            return 3;
+        } catch (const ScriptError& e) {
+            err << "line " << number << ": " << e.what() << '\n';
+            return 2;
+        }
+    }
+    return 0;
+}
+
+}  // namespace fendrel
