@@ -72,17 +72,25 @@ std::string layout(const Digits& d) {
 // The value of a 2-decimal rounded number n / 100 laid out without going through a
 // general decimal conversion.
 std::string layoutHundredths(std::int64_t n) {
-    std::string out = n < 0 ? "-" : " ";
-    const std::uint64_t a = n < 0 ? static_cast<std::uint64_t>(-n) : static_cast<std::uint64_t>(n);
-    const std::uint64_t whole = a / 100;
-    unsigned frac = static_cast<unsigned>(a % 100);
-    if (whole != 0 || frac == 0) out += std::to_string(whole);
+    char buf[32];
+    char* end = buf + sizeof buf;
+    char* p = end;
+    std::uint64_t a = n < 0 ? static_cast<std::uint64_t>(-n) : static_cast<std::uint64_t>(n);
+    const unsigned frac = static_cast<unsigned>(a % 100);
+    a /= 100;
     if (frac != 0) {
-        out += '.';
-        out += static_cast<char>('0' + frac / 10);
-        if (frac % 10 != 0) out += static_cast<char>('0' + frac % 10);
+        if (frac % 10 != 0) *--p = static_cast<char>('0' + frac % 10);
+        *--p = static_cast<char>('0' + frac / 10);
+        *--p = '.';
     }
-    return out;
+    if (a != 0 || frac == 0) {
+        do {
+            *--p = static_cast<char>('0' + a % 10);
+            a /= 10;
+        } while (a != 0);
+    }
+    *--p = n < 0 ? '-' : ' ';
+    return std::string(p, end);
 }
 
 // Exact hundredfold of a double, as an integer nearest to it (ties to even).
@@ -90,20 +98,29 @@ std::string layoutHundredths(std::int64_t n) {
 constexpr double kExactHundredths = 0x1p46;
 
 long double nearestHundredths(double v) {
-    return std::nearbyintl(static_cast<long double>(v) * 100.0L);
+    return std::rintl(static_cast<long double>(v) * 100.0L);
 }
 
-// The float nearest to n / 100, ties to the even neighbour. n / 100 in double is only a
-// first guess: rounding twice can miss by one step, so the neighbours are compared exactly.
+float withBits(std::uint32_t bits) {
+    float f;
+    std::memcpy(&f, &bits, sizeof f);
+    return f;
+}
+
+// The float nearest to n / 100 (n whole, |n| < 2^31), ties to the even neighbour. n / 100
+// in double is only a first guess: rounding twice can miss by one step, so the guess and
+// its two neighbours are compared exactly (each float times 100 is exact in double).
 float nearestFloatToHundredths(double n) {
     const float guess = static_cast<float>(n / 100.0);
+    if (guess == 0) return guess;
+    std::uint32_t bits;
+    std::memcpy(&bits, &guess, sizeof bits);
     float best = guess;
     double bestError = std::fabs(static_cast<double>(guess) * 100.0 - n);
-    for (float c : {std::nextafter(guess, -INFINITY), std::nextafter(guess, INFINITY)}) {
+    for (std::uint32_t neighbour : {bits - 1, bits + 1}) {  // one step smaller and larger in magnitude
+        const float c = withBits(neighbour);
         const double error = std::fabs(static_cast<double>(c) * 100.0 - n);
-        std::uint32_t bits;
-        std::memcpy(&bits, &c, sizeof bits);
-        if (error < bestError || (error == bestError && (bits & 1u) == 0)) {
+        if (error < bestError || (error == bestError && (neighbour & 1u) == 0)) {
             best = c;
             bestError = error;
         }
@@ -126,7 +143,7 @@ double round2(double v) {
 
 float round2(float v) {
     if (!std::isfinite(v) || std::fabs(v) >= 0x1p24f) return v;  // already whole
-    const double n = std::nearbyint(static_cast<double>(v) * 100.0);  // exact product
+    const double n = std::rint(static_cast<double>(v) * 100.0);  // exact product
     return nearestFloatToHundredths(n);
 }
 
@@ -147,7 +164,7 @@ std::string display(float v) {
     // Below a million hundredths a 2-decimal value has at most six digits, which a float
     // always writes back unchanged.
     if (std::fabs(v) < 10000.0f) {
-        const double n = std::nearbyint(static_cast<double>(v) * 100.0);
+        const double n = std::rint(static_cast<double>(v) * 100.0);
         if (nearestFloatToHundredths(n) == v) return layoutHundredths(static_cast<std::int64_t>(n));
     }
     return layout(decimalDigits(static_cast<double>(v), 7));

@@ -1,0 +1,88 @@
+// Speed of the window logic on its hot paths: the refresh, a tip-drag event, a command.
+#include <benchmark/benchmark.h>
+
+#include "app/form.h"
+#include "app/window_description.h"
+#include "model/refresh.h"
+#include "tools/script_host.h"
+
+using namespace fendrel;
+
+namespace {
+
+FormState loaded(ScriptHost& host) {
+    FormState s = initialForm();
+    formLoad(s, host);
+    return s;
+}
+
+void BM_Refresh(benchmark::State& state) {
+    ScriptHost host;
+    FormState s = loaded(host);
+    for (auto _ : state) {
+        grandezze(s);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_Refresh);
+
+void BM_RefreshWithReferenceVector(benchmark::State& state) {
+    ScriptHost host;
+    Form form(host);
+    form.load();
+    host.queueAnswer("5");
+    form.clickMenu(Menu::ca);
+    FormState s = form.state();
+    for (auto _ : state) {
+        grandezze(s);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_RefreshWithReferenceVector);
+
+void BM_TipDragEvent(benchmark::State& state) {
+    ScriptHost host;
+    Form form(host);
+    form.load();
+    float x = 3000;
+    for (auto _ : state) {
+        x = x == 3000 ? 3015.5f : 3000;
+        form.mouseMove(1, 0, x, 1200);
+        benchmark::DoNotOptimize(form.state());
+    }
+}
+BENCHMARK(BM_TipDragEvent);
+
+void BM_MagnitudeCommandAfterReply(benchmark::State& state) {
+    ScriptHost host;
+    Form form(host);
+    form.load();
+    bool longer = false;
+    for (auto _ : state) {
+        longer = !longer;
+        host.queueAnswer(longer ? "4321.5" : "2100");
+        form.clickMenu(Menu::SizeA);
+        host.takeDialogs();
+        benchmark::DoNotOptimize(form.state());
+    }
+}
+BENCHMARK(BM_MagnitudeCommandAfterReply);
+
+void BM_AngleCommandAfterReply(benchmark::State& state) {
+    ScriptHost host;
+    Form form(host);
+    form.load();
+    bool flip = false;
+    for (auto _ : state) {
+        flip = !flip;
+        host.queueAnswer(flip ? "33.3" : "120");
+        form.clickMenu(Menu::AngleB);
+        host.takeDialogs();
+        benchmark::DoNotOptimize(form.state());
+    }
+}
+BENCHMARK(BM_AngleCommandAfterReply);
+
+}  // namespace
+
+BENCHMARK_MAIN();
