@@ -1,0 +1,71 @@
+#include <QApplication>
+#include <QMouseEvent>
+#include <benchmark/benchmark.h>
+
+#include "offscreen_default.h"
+#include "ui/main_window.h"
+
+namespace {
+
+// The window with a left-button press on the canvas, away from the labels.
+class DragSession {
+public:
+    DragSession() {
+        window_.show();
+        QApplication::processEvents();
+        canvas_ = window_.findChild<QWidget*>(QStringLiteral("canvas"));
+        send(QEvent::MouseButtonPress, QPointF(100, 400), Qt::LeftButton);
+    }
+
+    // A's tip to the next point of a small circuit, then the window's response.
+    void moveTip(int step) {
+        send(QEvent::MouseMove, QPointF(300 + step % 100, 100 + step % 37), Qt::NoButton);
+    }
+
+    QWidget& canvas() { return *canvas_; }
+
+private:
+    void send(QEvent::Type type, QPointF at, Qt::MouseButton button) {
+        QMouseEvent event(type, at, canvas_->mapToGlobal(at), button, Qt::LeftButton, {});
+        QApplication::sendEvent(canvas_, &event);
+    }
+
+    fendrel::MainWindow window_;
+    QWidget* canvas_ = nullptr;
+};
+
+// Delivery, re-render of labels and menus, and a forced repaint of the canvas.
+void TipDragEvent(benchmark::State& state) {
+    DragSession session;
+    int step = 0;
+    for (auto _ : state) {
+        session.moveTip(step++);
+        session.canvas().repaint();
+    }
+}
+BENCHMARK(TipDragEvent)->Unit(benchmark::kMicrosecond);
+
+// The same, then every update the event left pending (the menu bar's captions included).
+void TipDragEventWholeWindow(benchmark::State& state) {
+    DragSession session;
+    int step = 0;
+    for (auto _ : state) {
+        session.moveTip(step++);
+        session.canvas().repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(TipDragEventWholeWindow)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    fendrel::useOffscreenUnlessChosen();
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,70 @@
+# Shell functions that run the program's window on a virtual X server of its own.
+# Source this file, then: xvfb_start DIR; window_start APP; ... ; session_stop.
+# Needs Xvfb and xdotool; the caller checks that they exist.
+
+# Starts Xvfb on a free display, with its screen readable as DIR/Xvfb_screen0.
+# Sets DISPLAY, XVFB_PID and SCREEN_DUMP.
+xvfb_start() {
+    local dir=$1
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -fbdir "$dir" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [[ -s "$dir/display" ]] && break
+        sleep 0.1
+    done
+    [[ -s "$dir/display" ]] || { echo "Xvfb did not start:"; cat "$dir/xvfb.log"; return 1; }
+    export DISPLAY=":$(head -n1 "$dir/display")"
+    SCREEN_DUMP="$dir/Xvfb_screen0"
+}
+
+# Starts APP and waits for its window. Sets APP_PID, WINDOW, X, Y, WIDTH, HEIGHT
+# (the window's client area on the screen: menu bar and canvas).
+window_start() {
+    "$1" &
+    APP_PID=$!
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Fendrel$' | head -n1)
+    [[ -n "$WINDOW" ]] || { echo "no window named Fendrel appeared"; return 1; }
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+}
+
+# The canvas starts below the menu bar: the first of 20 pixels in a row, down the
+# window's right edge, that all show one of the three backgrounds. Sets CANVAS_TOP, or
+# fails while the window is not painted yet.
+canvas_find() {
+    local pixels=$1 x=$((X + WIDTH - 4)) colours i j
+    mapfile -t colours < <("$pixels" "$SCREEN_DUMP" column "$x" "$Y" $((Y + HEIGHT - 1)))
+    for ((i = 0; i + 20 <= ${#colours[@]}; i++)); do
+        case ${colours[i]} in 404040 | 000080 | 800000) ;; *) continue ;; esac
+        for ((j = 1; j < 20; j++)); do [[ ${colours[i + j]} == "${colours[i]}" ]] || continue 2; done
+        CANVAS_TOP=$((Y + i))
+        return 0
+    done
+    return 1
+}
+
+# Screen position of a point in window units, from the canvas's size in pixels.
+screen_x() { echo $((X + $1 * WIDTH / 11340)); }
+screen_y() { echo $((CANVAS_TOP + $1 * (Y + HEIGHT - CANVAS_TOP) / 8160)); }
+
+# Succeeds when a pixel next to the point (window units) shows the colour RRGGBB.
+shows_colour() {
+    "$1" "$SCREEN_DUMP" near "$(screen_x "$2")" "$(screen_y "$3")" "$4"
+}
+
+# Retries a command for up to five seconds, for the window to repaint.
+eventually() {
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Ends the window, then the server; safe under `set -e` and when either never started.
+session_stop() {
+    local pid
+    for pid in ${APP_PID:-} ${XVFB_PID:-}; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}

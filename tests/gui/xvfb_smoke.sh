@@ -1,0 +1,35 @@
+#!/bin/bash
+# The real window on a virtual X server: the arrows are painted where their window units
+# put them, and a left-button drag with real button state moves A's tip.
+# Usage: xvfb_smoke.sh FENDREL XWD_PIXELS
+set -u
+app=$1
+pixels=$2
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
+done
+source "$(dirname "$0")/xvfb_session.sh"
+
+work=$(mktemp -d)
+trap 'session_stop; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+xvfb_start "$work" || fail "no X server"
+window_start "$app" || fail "no window"
+eventually canvas_find "$pixels" || fail "no canvas background found in the window"
+echo "window $WIDTH x $HEIGHT at ($X, $Y), canvas from y = $CANVAS_TOP"
+
+colour_a=FF8080  # 0x8080FF with red in the low byte
+colour_b=00FF00
+colour_r=FFFF00
+eventually shows_colour "$pixels" 3720 2940 $colour_a || fail "A is not painted up from the origin"
+shows_colour "$pixels" 5340 5040 $colour_b || fail "B is not painted to the right of the origin"
+shows_colour "$pixels" 5280 2820 $colour_r || fail "R is not painted to (6840, 600)"
+
+# Press on the canvas away from every label, drag A's tip to (7500, 1800), release.
+xdotool mousemove "$(screen_x 1500)" "$(screen_y 6000)" mousedown 1 \
+    mousemove "$(screen_x 7500)" "$(screen_y 1800)" mouseup 1
+eventually shows_colour "$pixels" 5610 3420 $colour_a || fail "A's line does not run to the new tip"
+shows_colour "$pixels" 7387 1897 $colour_a || fail "A's line does not reach the new tip"
+shows_colour "$pixels" 3720 2940 $colour_a && fail "A is still painted at its old place"
+echo "PASS: arrows painted and A dragged under Xvfb"

@@ -1,0 +1,67 @@
+#include "ui/canvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/colors.h"
+#include "ui/segment_clip.h"
+#include "ui/window_units.h"
+
+namespace fendrel {
+
+namespace {
+
+constexpr double kClientWidth = 11340;  // window units at start
+constexpr double kClientHeight = 8160;
+
+int buttonBits(Qt::MouseButtons buttons) {
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) + (buttons.testFlag(Qt::RightButton) ? 2 : 0);
+}
+
+}  // namespace
+
+Canvas::Canvas(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The right button drags the figure; it opens no menu.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void Canvas::setScene(Color background, const std::array<Line, 3>& lines) {
+    if (background == background_ && lines == lines_) return;
+    background_ = background;
+    lines_ = lines;
+    update();
+}
+
+QSize Canvas::sizeHint() const {
+    return WindowUnits::of(*this).toPixels(QSizeF(kClientWidth, kClientHeight)).toSize();
+}
+
+void Canvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(background_));
+    painter.setRenderHint(QPainter::Antialiasing);
+    const WindowUnits units = WindowUnits::of(*this);
+    for (const Line& line : lines_) {
+        // Clipped a little beyond the visible rectangle, so a cut end never shows the pen's cap.
+        const double margin = 2.0 * line.width;
+        const QRectF visible = QRectF(rect()).adjusted(-margin, -margin, margin, margin);
+        const auto shown = clipSegment(QLineF(units.toPixels(line.x1, line.y1), units.toPixels(line.x2, line.y2)), visible);
+        if (!shown) continue;
+        // Width in logical pixels: the painter scales it to the device, a cosmetic pen would not.
+        painter.setPen(QPen(toQColor(line.color), line.width, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(*shown);
+    }
+}
+
+// Accepting the press keeps the implicit grab on the canvas, so a drag goes on over the
+// labels and outside the window.
+void Canvas::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void Canvas::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = WindowUnits::of(*this).toUnits(event->position());
+    emit pointerMoved(buttonBits(event->buttons()), event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0,
+                      static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+}  // namespace fendrel

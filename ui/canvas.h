@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+#include "model/state.h"
+
+namespace fendrel {
+
+// The window's client area: paints the background and the three lines, and reports
+// pointer movement in window units. The name labels are its children.
+class Canvas : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Canvas(QWidget* parent);
+
+    // Takes what to paint; schedules a repaint only when it differs from what is shown.
+    void setScene(Color background, const std::array<Line, 3>& lines);
+
+    QSize sizeHint() const override;
+
+signals:
+    // button: 1 for the left button plus 2 for the right; shift: 1 while Shift is held.
+    void pointerMoved(int button, int shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Color background_ = 0;
+    std::array<Line, 3> lines_{};
+};
+
+}  // namespace fendrel

@@ -1,0 +1,59 @@
+#include "ui/main_window.h"
+
+#include <QMenuBar>
+
+#include "ui/canvas.h"
+#include "ui/qt_text.h"
+#include "ui/vector_label.h"
+#include "ui/window_icon.h"
+#include "ui/window_units.h"
+
+namespace fendrel {
+
+namespace {
+size_t slot(Vec v) { return static_cast<size_t>(index(v)); }
+}  // namespace
+
+MainWindow::MainWindow()
+    : host_(this),
+      form_(host_),
+      canvas_(new Canvas(this)),
+      menus_(*menuBar(), [this](Menu m) {
+          form_.clickMenu(m);
+          render();
+      }) {
+    canvas_->setObjectName(QStringLiteral("canvas"));
+    setCentralWidget(canvas_);
+    setWindowIcon(makeWindowIcon());
+    for (Vec v : kVectors) {
+        auto* label = new VectorLabel(canvas_);
+        label->setObjectName(toQString(kLabelNames[slot(v)]));
+        connect(label, &VectorLabel::clicked, this, [this, v] {
+            form_.clickLabel(v);
+            render();
+        });
+        labels_[slot(v)] = label;
+    }
+    connect(canvas_, &Canvas::pointerMoved, this, [this](int button, int shift, float x, float y) {
+        form_.mouseMove(button, shift, x, y);
+        render();
+    });
+    form_.load();
+    render();
+    resize(sizeHint());
+}
+
+void MainWindow::render() {
+    const FormState& s = form_.state();
+    setWindowTitle(toQString(s.caption));
+    canvas_->setScene(s.backColor, s.lines);
+    const WindowUnits units = WindowUnits::of(*canvas_);
+    for (Vec v : kVectors) labels_[slot(v)]->render(s.label(v), units);
+    if (stackingShown_ != s.stacking) {
+        for (Vec v : s.stacking) labels_[slot(v)]->raise();
+        stackingShown_ = s.stacking;
+    }
+    menus_.render(s);
+}
+
+}  // namespace fendrel

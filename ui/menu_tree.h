@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "model/state.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace fendrel {
+
+// The menu bar built from the window's menu tree: titles with items become menus, the
+// other titles plain actions on the bar. Renders captions, enabled flags and check marks.
+class MenuTree {
+public:
+    MenuTree(QMenuBar& bar, std::function<void(Menu)> chosen);
+
+    void render(const FormState& s);
+
+private:
+    std::array<QAction*, kMenuCount> actions_{};  // a menu's own action for titles with items
+    std::array<QMenu*, kMenuCount> menus_{};      // titles with items only
+};
+
+}  // namespace fendrel

@@ -1,0 +1,44 @@
+#include "ui/vector_label.h"
+
+#include <QMouseEvent>
+
+#include "ui/colors.h"
+#include "ui/qt_text.h"
+#include "ui/window_units.h"
+
+namespace fendrel {
+
+VectorLabel::VectorLabel(QWidget* canvas) : QLabel(canvas) {
+    setTextFormat(Qt::PlainText);
+    setAutoFillBackground(true);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void VectorLabel::render(const Label& label, const WindowUnits& units) {
+    if (shown_ != label) {
+        QFont font(QStringLiteral("Trebuchet MS"));
+        font.setPointSizeF(label.size);
+        font.setBold(label.bold);
+        setFont(font);
+        QPalette colors = palette();
+        colors.setColor(QPalette::Window, toQColor(label.backColor));
+        colors.setColor(QPalette::WindowText, toQColor(label.foreColor));
+        setPalette(colors);
+        setToolTip(toQString(label.tooltip));
+        setText(toQString(label.caption));
+        adjustSize();
+        shown_ = label;
+    }
+    move(units.toPixels(label.left, label.top).toPoint());
+}
+
+// Accepted, so neither the press nor the moves after it reach the canvas below.
+void VectorLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void VectorLabel::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+
+void VectorLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+}  // namespace fendrel

@@ -1,0 +1,13 @@
+#include "ui/window_icon.h"
+
+#include <QPixmap>
+
+namespace fendrel {
+
+namespace {
+#include "data/icons/fendrel-32.xpm"
+}  // namespace
+
+QIcon makeWindowIcon() { return QIcon(QPixmap(fendrel_32)); }
+
+}  // namespace fendrel
