@@ -153,6 +153,9 @@ Number round2(Number v) {
 }
 
 std::string display(double v) {
+    // Never shown: a handler whose writes leave the finite range is undone as a whole, but
+    // its refresh may already have formatted what it measured.
+    if (!std::isfinite(v)) return std::isnan(v) ? " NaN" : v > 0 ? " Infinity" : "-Infinity";
     if (std::fabs(v) < 1e13) {
         const long double n = nearestHundredths(v);
         if (static_cast<double>(n) / 100.0 == v) return layoutHundredths(static_cast<std::int64_t>(n));
@@ -161,6 +164,7 @@ std::string display(double v) {
 }
 
 std::string display(float v) {
+    if (!std::isfinite(v)) return display(static_cast<double>(v));
     // Below a million hundredths a 2-decimal value has at most six digits, which a float
     // always writes back unchanged.
     if (std::fabs(v) < 10000.0f) {

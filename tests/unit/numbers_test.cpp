@@ -108,6 +108,14 @@ TEST(Display, SingleAndDoubleSignificantDigits) {
     EXPECT_EQ(display(Number::dbl(1.0 / 3.0)), " .333333333333333");
 }
 
+TEST(Display, NonFiniteValuesHaveAText) {
+    // Only a handler that is about to be undone measures such values; they must not fault.
+    EXPECT_EQ(display(std::numeric_limits<double>::infinity()), " Infinity");
+    EXPECT_EQ(display(-std::numeric_limits<float>::infinity()), "-Infinity");
+    EXPECT_EQ(display(std::numeric_limits<double>::quiet_NaN()), " NaN");
+    EXPECT_EQ(plainText(std::numeric_limits<float>::quiet_NaN()), "NaN");
+}
+
 TEST(Display, ExponentFormFromTenToTheFifteenth) {
     EXPECT_EQ(display(1e15), " 1E+15");
     EXPECT_EQ(display(1.5e20), " 1.5E+20");

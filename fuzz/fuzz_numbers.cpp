@@ -1,0 +1,109 @@
+// Any bytes through the number rules: the reader on the bytes as typed text, then the
+// display format, the plain text, the trimmed form and the 2-decimal rounding of what was
+// read and of every float and double the raw bytes spell.
+#include <bit>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "fuzz/byte_reader.h"
+#include "fuzz/require.h"
+#include "model/numbers.h"
+
+namespace {
+
+using fendrel::fuzz::require;
+
+// The double nearest the 7-significant-digit decimal of f, by the C library's exact
+// conversions (ties to even, as the display format rounds).
+double nearestSevenDigitDouble(float f) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6e", static_cast<double>(f));
+    return std::strtod(text, nullptr);
+}
+
+std::string withoutBlanks(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n') out.push_back(c);
+    return out;
+}
+
+bool atMostTwoDecimals(const std::string& text) {
+    if (text.find('E') != std::string::npos) return true;  // exponent form keeps its digits
+    const size_t dot = text.find('.');
+    return dot == std::string::npos || text.size() - dot - 1 <= 2;
+}
+
+bool signShown(const std::string& text, double v) {
+    return (text.front() == '-') == (v < 0) && (text.front() == ' ' || text.front() == '-');
+}
+
+void checkDouble(double d) {
+    const double r = fendrel::round2(d);
+    if (!std::isfinite(d)) {
+        require(std::isnan(d) ? std::isnan(r) : r == d, "2-decimal rounding leaves a non-finite double alone");
+        return;
+    }
+    require(std::isfinite(r), "2-decimal rounding of a finite double is finite");
+    require(std::fabs(r - d) <= 0.005 + std::fabs(d) * 0x1p-50, "2-decimal rounding moves a double by at most .005");
+    require(fendrel::round2(r) == r, "2-decimal rounding of a double is idempotent");
+    require(atMostTwoDecimals(fendrel::display(r)), "a 2-decimal rounded double shows at most two decimals");
+
+    const std::string text = fendrel::display(d);
+    require(signShown(text, d), "the display of a double starts with a blank, or '-' when negative");
+    require(fendrel::trimmed(d) == text.substr(text.front() == ' ' ? 1 : 0),
+            "the trimmed form is the display without its leading blank");
+    if (std::fabs(d) < 1e15)
+        require(fendrel::display(fendrel::readNumber(text)) == text,
+                "a displayed double reads back to the same 15-digit text");
+}
+
+void checkFloat(float f) {
+    const float r = fendrel::round2(f);
+    if (!std::isfinite(f)) {
+        require(std::isnan(f) ? std::isnan(r) : r == f, "2-decimal rounding leaves a non-finite float alone");
+        return;
+    }
+    require(std::isfinite(r), "2-decimal rounding of a finite float is finite");
+    const double step = std::fabs(static_cast<double>(f)) * 0x1p-23;
+    require(std::fabs(static_cast<double>(r) - f) <= 0.005 + step, "2-decimal rounding moves a float by at most .005");
+    require(fendrel::round2(r) == r, "2-decimal rounding of a float is idempotent");
+    require(atMostTwoDecimals(fendrel::display(r)), "a 2-decimal rounded float shows at most two decimals");
+
+    const std::string text = fendrel::display(f);
+    require(signShown(text, f), "the display of a float starts with a blank, or '-' when negative");
+    const std::string plain = fendrel::plainText(f);
+    require(plain.front() != ' ', "the plain text has no leading blank");
+    require(plain.find('.') != 0 && plain.find("-.") != 0, "the plain text has a zero before the separator");
+    const double expected = nearestSevenDigitDouble(f);
+    require(fendrel::readNumber(plain) == expected, "the plain text of a float reads back as its 7-digit decimal");
+    require(fendrel::plainDouble(f) == expected, "plainDouble is the double nearest the 7-digit decimal");
+}
+
+void checkTypedText(std::string_view text) {
+    const double v = fendrel::readNumber(text);
+    require(!std::isnan(v), "the reader never gives NaN");
+    const double compact = fendrel::readNumber(withoutBlanks(text));
+    require(compact == v, "blanks, tabs and line feeds are ignored wherever they stand");
+    checkDouble(v);
+    checkFloat(static_cast<float>(v));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    checkTypedText(std::string_view(reinterpret_cast<const char*>(data), size));
+    fendrel::fuzz::ByteReader bytes(data, size);
+    while (!bytes.empty()) {
+        const auto bits = bytes.raw<std::uint64_t>();
+        checkDouble(std::bit_cast<double>(bits));
+        checkFloat(std::bit_cast<float>(static_cast<std::uint32_t>(bits)));
+        checkFloat(std::bit_cast<float>(static_cast<std::uint32_t>(bits >> 32)));
+    }
+    return 0;
+}

@@ -1,0 +1,93 @@
+#include "fuzz/scenario_checks.h"
+
+#include <algorithm>
+
+#include "tests/support/invariants.h"
+
+namespace fendrel::fuzz {
+
+namespace {
+
+using fendrel::testing::checkRefreshed;
+using fendrel::testing::checkResultant;
+using fendrel::testing::checkSoundness;
+
+bool allSetButConstant(const Vars& v) {
+    auto set = [](const Number& n) { return !n.empty(); };
+    return std::all_of(v.mod.begin(), v.mod.end(), set) && std::all_of(v.comp.begin(), v.comp.end(), set) &&
+           std::all_of(v.ang.begin(), v.ang.end(), set) && std::all_of(v.between.begin(), v.between.end(), set) &&
+           std::all_of(v.col.begin(), v.col.end(), set) && v.curVec >= 1 && v.curVec <= 3;
+}
+
+bool labelsOnTips(const FormState& s) {
+    return std::all_of(kVectors.begin(), kVectors.end(),
+                       [&](Vec v) { return s.label(v).left == s.line(v).x2 && s.label(v).top == s.line(v).y2; });
+}
+
+// A and R start at the origin; B starts there in Mode A and at A's tip in Mode B.
+bool tailsInPlace(const FormState& s) {
+    const Line& a = s.line(Vec::A);
+    const Line& b = s.line(Vec::B);
+    const Line& r = s.line(Vec::R);
+    const bool bTail = s.modeB() ? b.x1 == a.x2 && b.y1 == a.y2 : b.x1 == a.x1 && b.y1 == a.y1;
+    return r.x1 == a.x1 && r.y1 == a.y1 && bTail;
+}
+
+bool tipsMoved(const FormState& before, const FormState& after) {
+    return std::any_of(kVectors.begin(), kVectors.end(), [&](Vec v) {
+        return before.line(v).x2 != after.line(v).x2 || before.line(v).y2 != after.line(v).y2;
+    });
+}
+
+bool movesOneAxisOfR(const Event& e) {
+    return e.kind == Event::Kind::MenuClick && (e.menu == Menu::Bx || e.menu == Menu::By);
+}
+
+bool queuesOnly(const Event& e) {
+    return e.kind == Event::Kind::Reply || e.kind == Event::Kind::Cancel || e.kind == Event::Kind::Random;
+}
+
+Shown shownBy(const FormState& s) {
+    Shown out;
+    for (size_t i = 0; i < out.menuCaptions.size(); ++i) out.menuCaptions[i] = s.menus[i].caption;
+    for (size_t i = 0; i < 3; ++i) {
+        out.labelCaptions[i] = s.labels[i].caption;
+        out.tooltips[i] = s.labels[i].tooltip;
+    }
+    out.vars = s.vars;
+    out.vars.curVec = 0;
+    return out;
+}
+
+std::string brokenShape(const FormState& s) {
+    if (auto problem = checkSoundness(s); !problem.empty()) return problem;
+    if (!labelsOnTips(s)) return "a name label is not on its line's tip";
+    if (!tailsInPlace(s)) return "a tail is not where the layout puts it";
+    return "";
+}
+
+}  // namespace
+
+std::string ScenarioChecker::checkLoaded(const FormState& s) {
+    if (auto problem = brokenShape(s); !problem.empty()) return problem;
+    if (!allSetButConstant(s.vars)) return "a variable is still empty after the load";
+    if (auto problem = checkRefreshed(s); !problem.empty()) return "after the load: " + problem;
+    shown_ = shownBy(s);
+    return "";
+}
+
+std::string ScenarioChecker::checkEvent(const Event& e, const FormState& before, const FormState& after) {
+    if (auto problem = brokenShape(after); !problem.empty()) return problem;
+    if (queuesOnly(e) && after != before) return "queueing an answer or a random number changed the window";
+    if (endsWithRefresh(e) && after != before) {
+        if (auto problem = checkRefreshed(after); !problem.empty()) return "after a refresh: " + problem;
+        if (tipsMoved(before, after) && !movesOneAxisOfR(e))
+            if (auto problem = checkResultant(after); !problem.empty()) return problem;
+        shown_ = shownBy(after);
+        return "";
+    }
+    if (shownBy(after) != shown_) return "a handler without refresh changed a caption or a variable";
+    return "";
+}
+
+}  // namespace fendrel::fuzz

@@ -1,0 +1,140 @@
+#include "fuzz/scenario_event.h"
+
+#include <array>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace fendrel::fuzz {
+
+namespace {
+
+// Replies that sit on the edges of the number reader and of the coordinate range.
+constexpr std::array<const char*, 34> kStockReplies{
+    "", "0", "-0", "1e999", "-1e999", "nan", "inf", "-inf", "4200", "-4200", "0.004", "0.005",
+    "1e-320", "1e7", "-1e7", "9999999", "1e38", "3.4e38", "1e-45", " 1 2.5", "3,5", "abc", "90",
+    "-90", "360", "3.141592654", "1E+15", "123456789012345678", "0.1", ".07", "-.25", "12.345",
+    "5e6", "-1.5",
+};
+
+const std::vector<Menu>& clickableMenus() {
+    static const std::vector<Menu> menus = [] {
+        std::vector<Menu> out;
+        for (const MenuDescription& d : kMenus)
+            if (!hasItems(d.id)) out.push_back(d.id);
+        return out;
+    }();
+    return menus;
+}
+
+float coordinate(ByteReader& bytes) {
+    switch (bytes.byte() % 4) {
+        case 0: return static_cast<float>(bytes.raw<std::int16_t>());
+        case 1: {
+            const auto v = bytes.raw<float>();
+            return std::isfinite(v) ? v : std::copysign(FLT_MAX, v);
+        }
+        case 2: {
+            const auto mantissa = static_cast<float>(bytes.raw<std::int16_t>());
+            return std::ldexp(mantissa, bytes.byte() % 128 - 64);
+        }
+        default: return static_cast<float>(bytes.raw<std::int16_t>()) / 256.0f;
+    }
+}
+
+std::string withControlBytesEscaped(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c != 0x7F && c != '\\') {
+            out.push_back(static_cast<char>(c));
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            out += escaped;
+        }
+    }
+    return out;
+}
+
+std::string number(float v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v));  // reads back as the same float
+    return text;
+}
+
+}  // namespace
+
+float decodeRandom(ByteReader& bytes) { return static_cast<float>(bytes.raw<std::uint16_t>()) / 65536.0f; }
+
+Event decodeEvent(ByteReader& bytes) {
+    Event e;
+    switch (bytes.byte() % 8) {
+        case 0: case 1: case 2: {
+            e.kind = Event::Kind::Move;
+            const std::uint8_t b = bytes.byte();
+            e.button = b < 0xF0 ? b % 4 : bytes.raw<std::int32_t>();
+            e.x = coordinate(bytes);
+            e.y = coordinate(bytes);
+            break;
+        }
+        case 3:
+            e.kind = Event::Kind::LabelClick;
+            e.label = kVectors[bytes.byte() % 3];
+            break;
+        case 4:
+            e.kind = Event::Kind::MenuClick;
+            e.menu = clickableMenus()[bytes.byte() % clickableMenus().size()];
+            break;
+        case 5: {
+            e.kind = Event::Kind::Reply;
+            const std::uint8_t r = bytes.byte();
+            e.text = r < 0xC0 ? kStockReplies[r % kStockReplies.size()] : bytes.text(r - 0xC0u);
+            break;
+        }
+        case 6: e.kind = Event::Kind::Cancel; break;
+        default:
+            e.kind = Event::Kind::Random;
+            e.random = decodeRandom(bytes);
+            break;
+    }
+    return e;
+}
+
+void deliver(const Event& e, Form& form, ScriptHost& host) {
+    switch (e.kind) {
+        case Event::Kind::Move: form.mouseMove(e.button, 0, e.x, e.y); break;
+        case Event::Kind::LabelClick: form.clickLabel(e.label); break;
+        case Event::Kind::MenuClick: form.clickMenu(e.menu); break;
+        case Event::Kind::Reply: host.queueAnswer(e.text); break;
+        case Event::Kind::Cancel: host.queueAnswer(std::nullopt); break;
+        case Event::Kind::Random: host.queueRandom(e.random); break;
+    }
+}
+
+bool endsWithRefresh(const Event& e) {
+    if (e.kind == Event::Kind::Move) return e.button == 1;
+    if (e.kind != Event::Kind::MenuClick) return false;
+    switch (e.menu) {
+        case Menu::LockA: case Menu::LockB: case Menu::LockR:
+        case Menu::ModeA: case Menu::ModeB: case Menu::Products: case Menu::Info:
+            return false;
+        default:
+            return true;
+    }
+}
+
+std::string scriptLine(const Event& e) {
+    switch (e.kind) {
+        case Event::Kind::Move:
+            return "move " + std::to_string(e.button) + " " + number(e.x) + " " + number(e.y);
+        case Event::Kind::LabelClick: return "click " + std::string(kLabelNames[static_cast<size_t>(index(e.label))]);
+        case Event::Kind::MenuClick: return "click " + std::string(describe(e.menu).name);
+        case Event::Kind::Reply: return "reply " + withControlBytesEscaped(e.text);
+        case Event::Kind::Cancel: return "cancel";
+        case Event::Kind::Random: return "random " + number(e.random);
+    }
+    return {};
+}
+
+}  // namespace fendrel::fuzz
