@@ -2,10 +2,36 @@
 
 #include <array>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "model/refresh.h"
 
 namespace fendrel {
+
+namespace {
+
+struct InitialMenu {
+    Menu id;
+    std::string_view caption;  // vector menus and component items get theirs from the refresh
+    bool enabled = true;
+    bool checked = false;
+};
+
+constexpr std::array<InitialMenu, kMenuCount> kInitialMenus{{
+    {Menu::SetA, "A"}, {Menu::SizeA, "A"}, {Menu::Ax, "Ax"}, {Menu::Ay, "Ay"},
+    {Menu::AngleA, "Angle"}, {Menu::LockA, "Lock A"}, {Menu::ca, "A constant"},
+    {Menu::SetB, "B"}, {Menu::SizeB, "B"}, {Menu::Bx, "Bx"}, {Menu::By, "By"},
+    {Menu::AngleB, "Angle"}, {Menu::LockB, "Lock B"}, {Menu::cb, "B constant"},
+    {Menu::SetR, "R", false}, {Menu::SizeR, "R"}, {Menu::Rx, "Rx"}, {Menu::Ry, "Ry"},
+    {Menu::AngleR, "Angle"}, {Menu::LockR, "Lock R"}, {Menu::cr, "R constant"},
+    {Menu::AngleMode, "Degrees"},
+    {Menu::Products, "Products"},
+    {Menu::Mode, "Mode"}, {Menu::ModeA, "Mode A", true, true}, {Menu::ModeB, "Mode B"},
+    {Menu::Info, "Info"},
+}};
+
+}  // namespace
 
 FormState initialForm() {
     FormState s;
@@ -22,25 +48,7 @@ FormState initialForm() {
         {6840, 480, "R ", "", 0x00FFFF, 0x800000, false, 9.75},
     }};
     s.stacking = {Vec::A, Vec::B, Vec::R};
-    for (const MenuDescription& d : kMenus) s.menu(d.id).caption = d.name;
-    s.menu(Menu::SizeA).caption = "A";
-    s.menu(Menu::SizeB).caption = "B";
-    s.menu(Menu::SizeR).caption = "R";
-    s.menu(Menu::SetA).caption = "A";
-    s.menu(Menu::SetB).caption = "B";
-    s.menu(Menu::SetR).caption = "R";
-    for (Menu m : {Menu::AngleA, Menu::AngleB, Menu::AngleR}) s.menu(m).caption = "Angle";
-    s.menu(Menu::LockA).caption = "Lock A";
-    s.menu(Menu::LockB).caption = "Lock B";
-    s.menu(Menu::LockR).caption = "Lock R";
-    s.menu(Menu::ca).caption = "A constant";
-    s.menu(Menu::cb).caption = "B constant";
-    s.menu(Menu::cr).caption = "R constant";
-    s.menu(Menu::AngleMode).caption = "Degrees";
-    s.menu(Menu::ModeA).caption = "Mode A";
-    s.menu(Menu::ModeB).caption = "Mode B";
-    s.menu(Menu::SetR).enabled = false;
-    s.menu(Menu::ModeA).checked = true;
+    for (const InitialMenu& m : kInitialMenus) s.menu(m.id) = {std::string(m.caption), m.enabled, m.checked};
     return s;
 }
 
