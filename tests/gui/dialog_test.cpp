@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -136,6 +137,41 @@ TEST_F(DialogTest, LockedMenuCannotBeChosenAndLockingMovesIt) {
     EXPECT_TRUE(action("ModeB").isChecked());
     EXPECT_FALSE(action("ModeA").isChecked());
     EXPECT_TRUE(colourNear(paintedCanvas(), px(3720 + 1560, 840 - 120), kColourB));  // B from A's tip to R's tip
+}
+
+TEST_F(DialogTest, TypedLengthNearTheCoordinateLimitPaintsAndTypesBack) {
+    auto typeLength = [&](const QString& reply) {
+        Prompt seen;
+        const ModalAnswer answer = answerPrompt(seen, reply);
+        action("SizeA").trigger();
+        ASSERT_TRUE(answer.answered());
+    };
+    auto noCaptionShowsAnOverflow = [&] {
+        for (QAction* a : window.findChildren<QAction*>())
+            for (const char* bad : {"inf", "nan", "Infinity", "NaN"}) EXPECT_FALSE(a->text().contains(QLatin1String(bad))) << a->text().toStdString();
+        for (QLabel* l : canvas().findChildren<QLabel*>()) EXPECT_EQ(l->text().size(), 1 + (l->objectName() == "LabelR"));
+    };
+
+    typeLength(QStringLiteral("9999000"));  // A's tip lands 9,993,960 units above the window
+    ASSERT_FLOAT_EQ(window.state().line(Vec::A).y2, 5040 - 9999000);
+    QElapsedTimer clock;
+    clock.start();
+    const QImage image = paintedCanvas();
+    EXPECT_LT(clock.elapsed(), 1000);
+    // R, painted last, runs within a pixel of A all the way up the window.
+    EXPECT_TRUE(colourNear(image, px(3720, 2000), kColourR));
+    EXPECT_TRUE(colourNear(image, px(3720, 100), kColourR));
+    EXPECT_EQ(caption("SetA"), QStringLiteral("A= 9999000, 90°"));
+    noCaptionShowsAnOverflow();
+
+    const FormState far = window.state();
+    typeLength(QStringLiteral("20000000"));  // beyond the limit: refused without a trace
+    EXPECT_EQ(window.state(), far);
+
+    typeLength(QStringLiteral("2000"));
+    EXPECT_FLOAT_EQ(window.state().line(Vec::A).y2, 3040);
+    EXPECT_EQ(caption("SetA"), QStringLiteral("A= 2000, 90°"));
+    noCaptionShowsAnOverflow();
 }
 
 }  // namespace
