@@ -53,35 +53,23 @@ void BM_TipDragEvent(benchmark::State& state) {
 }
 BENCHMARK(BM_TipDragEvent);
 
-void BM_MagnitudeCommandAfterReply(benchmark::State& state) {
-    ScriptHost host;
-    Form form(host);
-    form.load();
-    bool longer = false;
-    for (auto _ : state) {
-        longer = !longer;
-        host.queueAnswer(longer ? "4321.5" : "2100");
-        form.clickMenu(Menu::SizeA);
-        host.takeDialogs();
-        benchmark::DoNotOptimize(form.state());
-    }
-}
-BENCHMARK(BM_MagnitudeCommandAfterReply);
-
-void BM_AngleCommandAfterReply(benchmark::State& state) {
+// One command answered alternately with two replies, so that every run moves the tip.
+void commandAfterReply(benchmark::State& state, Menu item, const char* first, const char* second) {
     ScriptHost host;
     Form form(host);
     form.load();
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
-        host.queueAnswer(flip ? "33.3" : "120");
-        form.clickMenu(Menu::AngleB);
+        host.queueAnswer(flip ? first : second);
+        form.clickMenu(item);
         host.takeDialogs();
         benchmark::DoNotOptimize(form.state());
     }
 }
-BENCHMARK(BM_AngleCommandAfterReply);
+BENCHMARK_CAPTURE(commandAfterReply, magnitude, Menu::SizeA, "4321.5", "2100");
+BENCHMARK_CAPTURE(commandAfterReply, component, Menu::Bx, "-250.75", "3240");
+BENCHMARK_CAPTURE(commandAfterReply, angle, Menu::AngleB, "33.3", "120");
 
 }  // namespace
 
