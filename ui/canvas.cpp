@@ -14,8 +14,10 @@ namespace {
 constexpr double kClientWidth = 11340;  // window units at start
 constexpr double kClientHeight = 8160;
 
+// 1 left, 2 right, 4 middle, added up: only the left or the right button alone drags.
 int buttonBits(Qt::MouseButtons buttons) {
-    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) + (buttons.testFlag(Qt::RightButton) ? 2 : 0);
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) + (buttons.testFlag(Qt::RightButton) ? 2 : 0) +
+           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
 }
 
 }  // namespace

@@ -36,6 +36,8 @@ TEST_F(MouseTest, ButtonsAreSummedAndOnlyLeftOrRightAloneDrag) {
     const FormState start = window.state();
     moveWith(Qt::LeftButton | Qt::RightButton, QPointF(300, 300));
     moveWith(Qt::MiddleButton, QPointF(300, 300));
+    moveWith(Qt::LeftButton | Qt::MiddleButton, QPointF(300, 300));
+    moveWith(Qt::RightButton | Qt::MiddleButton, QPointF(300, 300));
     moveWith(Qt::NoButton, QPointF(300, 300));
     EXPECT_EQ(window.state(), start);
 
