@@ -2,7 +2,6 @@
 #include <benchmark/benchmark.h>
 
 #include "app/form.h"
-#include "app/window_description.h"
 #include "model/refresh.h"
 #include "tools/script_host.h"
 
@@ -10,35 +9,23 @@ using namespace fendrel;
 
 namespace {
 
-FormState loaded(ScriptHost& host) {
-    FormState s = initialForm();
-    formLoad(s, host);
-    return s;
-}
-
-void BM_Refresh(benchmark::State& state) {
-    ScriptHost host;
-    FormState s = loaded(host);
-    for (auto _ : state) {
-        grandezze(s);
-        benchmark::DoNotOptimize(s);
-    }
-}
-BENCHMARK(BM_Refresh);
-
-void BM_RefreshWithReferenceVector(benchmark::State& state) {
+// The refresh of a loaded window, optionally with A marked as the reference vector.
+void refresh(benchmark::State& state, bool withReferenceVector) {
     ScriptHost host;
     Form form(host);
     form.load();
-    host.queueAnswer("5");
-    form.clickMenu(Menu::ca);
+    if (withReferenceVector) {
+        host.queueAnswer("5");
+        form.clickMenu(Menu::ca);
+    }
     FormState s = form.state();
     for (auto _ : state) {
         grandezze(s);
         benchmark::DoNotOptimize(s);
     }
 }
-BENCHMARK(BM_RefreshWithReferenceVector);
+BENCHMARK_CAPTURE(refresh, plain, false);
+BENCHMARK_CAPTURE(refresh, withReferenceVector, true);
 
 void BM_TipDragEvent(benchmark::State& state) {
     ScriptHost host;

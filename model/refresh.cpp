@@ -8,8 +8,12 @@
 
 namespace fendrel {
 
+namespace {
+
+// " r" in radians, "°" in degrees.
 const char* unitSuffix(bool radMode) { return radMode ? " r" : "\u00B0"; }
 
+// "A= 4200, 90°": the caption of a vector's menu.
 std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
     std::string caption(letter(v));
     caption += '=';
@@ -19,8 +23,6 @@ std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
     caption += unitSuffix(radMode);
     return caption;
 }
-
-namespace {
 
 void showComponent(FormState& s, Vec v, int axis) {
     const Menu item = componentItem(v, axis);

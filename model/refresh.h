@@ -13,10 +13,4 @@ void grandezze(FormState& s);
 // in reference units; without one, the labels get their letters back.
 void converse(FormState& s);
 
-// " r" in radians, "°" in degrees.
-const char* unitSuffix(bool radMode);
-
-// "A= 4200, 90°": the caption of a vector's menu.
-std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode);
-
 }  // namespace fendrel
