@@ -6,7 +6,8 @@
 namespace fendrel {
 
 // The window's logic behind its events: the real window and the scenario driver both
-// deliver every event here and render what `state()` holds afterwards.
+// deliver every event here, and nowhere else, and render what `state()` holds afterwards.
+// A menu click runs what the element table gives for that element.
 class Form {
 public:
     explicit Form(Host& host);

@@ -1,4 +1,3 @@
-#include <array>
 #include <cmath>
 
 #include "commands/commands.h"
@@ -9,16 +8,15 @@
 namespace fendrel {
 
 namespace {
-constexpr std::array<std::string_view, 3> kTitles{"New value for angle A", "New value for angle B",
-                                                  "New value for angle R"};
+constexpr PerVector<std::string_view> kTitles{"New value for angle A", "New value for angle B",
+                                              "New value for angle R"};
 }  // namespace
 
 void angleClick(FormState& s, Host& host, Vec v) {
-    const size_t i = static_cast<size_t>(index(v));
-    const auto typed = askNumber(host, s.vars.radMode ? "Radians" : "Degrees", kTitles[i]);
+    const auto typed = askNumber(host, s.vars.radMode ? "Radians" : "Degrees", kTitles[v]);
     if (!typed) return;
     const double theta = s.vars.radMode ? *typed : *typed / kDegreesPerRadian;
-    const double m = s.vars.mod[i].read();  // the stored length, not a fresh measurement
+    const double m = s.vars.mod[v].read();  // the stored length, not a fresh measurement
     const double dy = m * std::sin(theta);
     const double dx = m * std::cos(theta);
     Line& l = s.line(v);

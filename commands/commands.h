@@ -7,14 +7,14 @@
 // without effect, when the prompt is cancelled or the reply is not a finite number.
 namespace fendrel {
 
-void sizeClick(FormState& s, Host& host, Vec v);             // SizeA, SizeB, SizeR
-void componentClick(FormState& s, Host& host, Menu item);    // Ax .. Ry
-void angleClick(FormState& s, Host& host, Vec v);            // AngleA, AngleB, AngleR
-void constantClick(FormState& s, Host& host, Vec v);         // ca, cb, cr
-void angleModeClick(FormState& s);                           // AngleMode
-void modeAClick(FormState& s);                               // ModeA
-void modeBClick(FormState& s);                               // ModeB
-void productsClick(const FormState& s, Host& host);          // Products
-void infoClick(Host& host);                                  // Info
+void sizeClick(FormState& s, Host& host, Vec v);                       // SizeA, SizeB, SizeR
+void componentClick(FormState& s, Host& host, Vec v, Axis axis);      // Ax .. Ry
+void angleClick(FormState& s, Host& host, Vec v);                      // AngleA, AngleB, AngleR
+void constantClick(FormState& s, Host& host, Vec v);                   // ca, cb, cr
+void angleModeClick(FormState& s);                                     // AngleMode
+void modeAClick(FormState& s);                                         // ModeA
+void modeBClick(FormState& s);                                         // ModeB
+void productsClick(const FormState& s, Host& host);                    // Products
+void infoClick(Host& host);                                            // Info
 
 }  // namespace fendrel

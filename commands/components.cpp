@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -10,39 +11,41 @@ namespace fendrel {
 
 namespace {
 
-struct ComponentCommand {
-    Menu item;
+struct ComponentPrompt {
     Vec vector;
-    bool y;  // the y component, shown and typed positive upwards
-    std::string_view promptLiteral;
+    Axis axis;
+    std::string_view literal;
     std::string_view title;
 };
 
-constexpr std::array<ComponentCommand, 6> kComponentCommands{{
-    {Menu::Ax, Vec::A, false, "Current value :", "Ax"},
-    {Menu::Ay, Vec::A, true, "Current value :", "Ay"},
-    {Menu::Bx, Vec::B, false, "Current value :", "Bx"},
-    {Menu::By, Vec::B, true, "Current value :", "By"},
-    {Menu::Rx, Vec::R, false, "Current value:", "Rx"},
-    {Menu::Ry, Vec::R, true, "Current value :", "Ry"},
+constexpr std::array<ComponentPrompt, 6> kPrompts{{
+    {Vec::A, Axis::X, "Current value :", "Ax"},
+    {Vec::A, Axis::Y, "Current value :", "Ay"},
+    {Vec::B, Axis::X, "Current value :", "Bx"},
+    {Vec::B, Axis::Y, "Current value :", "By"},
+    {Vec::R, Axis::X, "Current value:", "Rx"},
+    {Vec::R, Axis::Y, "Current value :", "Ry"},
 }};
+
+const ComponentPrompt& promptFor(Vec v, Axis axis) {
+    return *std::find_if(kPrompts.begin(), kPrompts.end(),
+                         [&](const ComponentPrompt& p) { return p.vector == v && p.axis == axis; });
+}
 
 }  // namespace
 
-void componentClick(FormState& s, Host& host, Menu item) {
-    for (const ComponentCommand& cmd : kComponentCommands) {
-        if (cmd.item != item) continue;
-        Line& l = s.line(cmd.vector);
-        const float c = cmd.y ? -(l.y2 - l.y1) : l.x2 - l.x1;
-        const auto v = askNumber(host, std::string(cmd.promptLiteral) + display(c), cmd.title, plainText(c));
-        if (!v) return;
-        if (cmd.y)
-            l.y2 = single(l.y1 + (-*v));
-        else
-            l.x2 = single(l.x1 + *v);
-        followUpAndRefresh(s, cmd.vector, !cmd.y, cmd.y);
-        return;
-    }
+void componentClick(FormState& s, Host& host, Vec v, Axis axis) {
+    const ComponentPrompt& prompt = promptFor(v, axis);
+    const bool y = axis == Axis::Y;
+    Line& l = s.line(v);
+    const float c = y ? -(l.y2 - l.y1) : l.x2 - l.x1;
+    const auto typed = askNumber(host, std::string(prompt.literal) + display(c), prompt.title, plainText(c));
+    if (!typed) return;
+    if (y)
+        l.y2 = single(l.y1 + (-*typed));
+    else
+        l.x2 = single(l.x1 + *typed);
+    followUpAndRefresh(s, v, !y, y);
 }
 
 }  // namespace fendrel

@@ -8,6 +8,9 @@
 
 namespace fendrel {
 
+// The title of the prompts for a vector's magnitude and for its reference constant.
+inline constexpr PerVector<std::string_view> kVectorTitles{"Vector A", "Vector B", "Vector R"};
+
 // Asks for a number; nothing when the prompt is cancelled or the reply overflows.
 std::optional<double> askNumber(Host& host, std::string_view prompt, std::string_view title,
                                 std::string_view defaultText = {});

@@ -1,4 +1,3 @@
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -10,17 +9,12 @@
 
 namespace fendrel {
 
-namespace {
-constexpr std::array<std::string_view, 3> kTitles{"Vector A", "Vector B", "Vector R"};
-}  // namespace
-
 void sizeClick(FormState& s, Host& host, Vec v) {
-    const size_t i = static_cast<size_t>(index(v));
     const Line& l = s.line(v);
     const float dx = l.x2 - l.x1;
     const float dy = l.y2 - l.y1;
-    const Number divisor = s.vars.mod[i];
-    const auto m = askNumber(host, "Current value :" + display(divisor), kTitles[i]);
+    const Number divisor = s.vars.mod[v];
+    const auto m = askNumber(host, "Current value :" + display(divisor), kVectorTitles[v]);
     if (!m) return;
 
     Line& edited = s.line(v);
@@ -32,7 +26,7 @@ void sizeClick(FormState& s, Host& host, Vec v) {
         edited.y2 = single(edited.y1 + ndy);
     } else {
         // No extent to scale: the vector takes the length along the direction it is shown with.
-        const double angle = s.vars.ang[i].read();
+        const double angle = s.vars.ang[v].read();
         const double theta = s.vars.radMode ? angle : angle / kDegreesPerRadian;
         edited.x2 = single(edited.x1 + *m * std::cos(theta));
         edited.y2 = single(edited.y1 - *m * std::sin(theta));

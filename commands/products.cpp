@@ -33,7 +33,7 @@ std::string productLine(std::string_view head, double mod1, double mod2, double 
 
 void productsClick(const FormState& s, Host& host) {
     const Vars& v = s.vars;
-    const double a = v.mod[0].read(), b = v.mod[1].read(), r = v.mod[2].read();
+    const double a = v.mod[Vec::A].read(), b = v.mod[Vec::B].read(), r = v.mod[Vec::R].read();
     std::string text;
     text += kCR;
     text += productLine("A x B x Cos(AB)= ", a, b, v.between[0].read(), v.radMode);

@@ -2,28 +2,25 @@
 #include <cmath>
 
 #include "commands/commands.h"
+#include "commands/follow_up.h"
 #include "interaction/placement.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
 
 namespace fendrel {
 
-namespace {
-constexpr std::array<std::string_view, 3> kTitles{"Vector A", "Vector B", "Vector R"};
-}  // namespace
-
 void constantClick(FormState& s, Host& host, Vec v) {
-    std::array<bool, 3> before{};
+    PerVector<bool> before;
     for (Vec w : kVectors) {
-        MenuElement& item = s.menu(constantItem(w));
-        before[static_cast<size_t>(index(w))] = item.checked;
+        MenuElement& item = s.menu(kConstantItems[w]);
+        before[w] = item.checked;
         item.checked = w == v ? !item.checked : false;
     }
-    if (s.checked(constantItem(v))) {
+    if (s.checked(kConstantItems[v])) {
         for (;;) {
-            const auto reply = host.inputBox("Constant value <>0", kTitles[static_cast<size_t>(index(v))], "");
+            const auto reply = host.inputBox("Constant value <>0", kVectorTitles[v], "");
             if (!reply) {  // cancelled: the marks go back, nothing else happened
-                for (Vec w : kVectors) s.menu(constantItem(w)).checked = before[static_cast<size_t>(index(w))];
+                for (Vec w : kVectors) s.menu(kConstantItems[w]).checked = before[w];
                 return;
             }
             const double k = round2(readNumber(*reply));

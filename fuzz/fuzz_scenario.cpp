@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Event draw;
     draw.kind = fuzz::Event::Kind::Random;
     draw.random = background;
-    std::string script = fuzz::scriptLine(draw) + "\nload\n";
+    std::string script = testing::scriptLine(draw) + "\nload\n";
     if (traceEvents) std::fprintf(stderr, "%s", script.c_str());
 
     Form form(host);
@@ -48,11 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (int n = 0; n < kMaxEvents && !bytes.empty(); ++n) {
         const fuzz::Event e = fuzz::decodeEvent(bytes);
-        script += fuzz::scriptLine(e) + "\n";
-        if (traceEvents) std::fprintf(stderr, "%s\n", fuzz::scriptLine(e).c_str());
+        script += testing::scriptLine(e) + "\n";
+        if (traceEvents) std::fprintf(stderr, "%s\n", testing::scriptLine(e).c_str());
         const FormState before = form.state();
         try {
-            fuzz::deliver(e, form, host);
+            testing::deliver(e, form, host);
         } catch (const NoQueuedAnswer&) {
             break;  // the driver stops here too; the handler did not finish
         }

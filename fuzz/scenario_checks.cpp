@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/element_table.h"
 #include "tests/support/invariants.h"
 
 namespace fendrel::fuzz {
@@ -11,10 +12,14 @@ namespace {
 using fendrel::testing::checkRefreshed;
 using fendrel::testing::checkResultant;
 using fendrel::testing::checkSoundness;
+using fendrel::testing::endsWithRefresh;
+using fendrel::testing::movesOneAxisOfR;
+using fendrel::testing::queuesOnly;
 
 bool allSetButConstant(const Vars& v) {
     auto set = [](const Number& n) { return !n.empty(); };
-    return std::all_of(v.mod.begin(), v.mod.end(), set) && std::all_of(v.comp.begin(), v.comp.end(), set) &&
+    auto componentsSet = [&](const PerAxis<Number>& c) { return std::all_of(c.begin(), c.end(), set); };
+    return std::all_of(v.mod.begin(), v.mod.end(), set) && std::all_of(v.comp.begin(), v.comp.end(), componentsSet) &&
            std::all_of(v.ang.begin(), v.ang.end(), set) && std::all_of(v.between.begin(), v.between.end(), set) &&
            std::all_of(v.col.begin(), v.col.end(), set) && v.curVec >= 1 && v.curVec <= 3;
 }
@@ -39,20 +44,12 @@ bool tipsMoved(const FormState& before, const FormState& after) {
     });
 }
 
-bool movesOneAxisOfR(const Event& e) {
-    return e.kind == Event::Kind::MenuClick && (e.menu == Menu::Bx || e.menu == Menu::By);
-}
-
-bool queuesOnly(const Event& e) {
-    return e.kind == Event::Kind::Reply || e.kind == Event::Kind::Cancel || e.kind == Event::Kind::Random;
-}
-
 Shown shownBy(const FormState& s) {
     Shown out;
-    for (size_t i = 0; i < out.menuCaptions.size(); ++i) out.menuCaptions[i] = s.menus[i].caption;
-    for (size_t i = 0; i < 3; ++i) {
-        out.labelCaptions[i] = s.labels[i].caption;
-        out.tooltips[i] = s.labels[i].tooltip;
+    for (const Element& e : elements()) out.menuCaptions[e.id] = s.menu(e.id).caption;
+    for (Vec v : kVectors) {
+        out.labelCaptions[v] = s.label(v).caption;
+        out.tooltips[v] = s.label(v).tooltip;
     }
     out.vars = s.vars;
     out.vars.curVec = 0;

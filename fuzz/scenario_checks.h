@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "fuzz/scenario_event.h"
@@ -11,8 +10,8 @@ namespace fendrel::fuzz {
 // What the refresh writes that the user reads: every caption and tooltip and the
 // per-window variables except the drag selection, which label clicks change on their own.
 struct Shown {
-    std::array<std::string, kMenuCount> menuCaptions;
-    std::array<std::string, 3> labelCaptions, tooltips;
+    PerMenu<std::string> menuCaptions;
+    PerVector<std::string> labelCaptions, tooltips;
     Vars vars;
 
     friend bool operator==(const Shown&, const Shown&) = default;

@@ -3,8 +3,9 @@
 #include <array>
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <vector>
+
+#include "app/element_table.h"
 
 namespace fendrel::fuzz {
 
@@ -21,8 +22,8 @@ constexpr std::array<const char*, 34> kStockReplies{
 const std::vector<Menu>& clickableMenus() {
     static const std::vector<Menu> menus = [] {
         std::vector<Menu> out;
-        for (const MenuDescription& d : kMenus)
-            if (!hasItems(d.id)) out.push_back(d.id);
+        for (const Element& e : elements())
+            if (!hasItems(e.id)) out.push_back(e.id);
         return out;
     }();
     return menus;
@@ -41,26 +42,6 @@ float coordinate(ByteReader& bytes) {
         }
         default: return static_cast<float>(bytes.raw<std::int16_t>()) / 256.0f;
     }
-}
-
-std::string withControlBytesEscaped(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c != 0x7F && c != '\\') {
-            out.push_back(static_cast<char>(c));
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-            out += escaped;
-        }
-    }
-    return out;
-}
-
-std::string number(float v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v));  // reads back as the same float
-    return text;
 }
 
 }  // namespace
@@ -99,42 +80,6 @@ Event decodeEvent(ByteReader& bytes) {
             break;
     }
     return e;
-}
-
-void deliver(const Event& e, Form& form, ScriptHost& host) {
-    switch (e.kind) {
-        case Event::Kind::Move: form.mouseMove(e.button, 0, e.x, e.y); break;
-        case Event::Kind::LabelClick: form.clickLabel(e.label); break;
-        case Event::Kind::MenuClick: form.clickMenu(e.menu); break;
-        case Event::Kind::Reply: host.queueAnswer(e.text); break;
-        case Event::Kind::Cancel: host.queueAnswer(std::nullopt); break;
-        case Event::Kind::Random: host.queueRandom(e.random); break;
-    }
-}
-
-bool endsWithRefresh(const Event& e) {
-    if (e.kind == Event::Kind::Move) return e.button == 1;
-    if (e.kind != Event::Kind::MenuClick) return false;
-    switch (e.menu) {
-        case Menu::LockA: case Menu::LockB: case Menu::LockR:
-        case Menu::ModeA: case Menu::ModeB: case Menu::Products: case Menu::Info:
-            return false;
-        default:
-            return true;
-    }
-}
-
-std::string scriptLine(const Event& e) {
-    switch (e.kind) {
-        case Event::Kind::Move:
-            return "move " + std::to_string(e.button) + " " + number(e.x) + " " + number(e.y);
-        case Event::Kind::LabelClick: return "click " + std::string(kLabelNames[static_cast<size_t>(index(e.label))]);
-        case Event::Kind::MenuClick: return "click " + std::string(describe(e.menu).name);
-        case Event::Kind::Reply: return "reply " + withControlBytesEscaped(e.text);
-        case Event::Kind::Cancel: return "cancel";
-        case Event::Kind::Random: return "random " + number(e.random);
-    }
-    return {};
 }
 
 }  // namespace fendrel::fuzz

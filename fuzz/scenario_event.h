@@ -1,27 +1,11 @@
 #pragma once
 
-#include <string>
-
-#include "app/form.h"
 #include "fuzz/byte_reader.h"
-#include "model/elements.h"
-#include "tools/script_host.h"
+#include "tests/support/events.h"
 
 namespace fendrel::fuzz {
 
-// One thing the user or the host does to the window: a pointer move, a click on a label or
-// on a menu element, or an answer or random number queued for a later prompt or draw.
-struct Event {
-    enum class Kind { Move, LabelClick, MenuClick, Reply, Cancel, Random };
-
-    Kind kind = Kind::Move;
-    int button = 0;  // Move
-    float x = 0, y = 0;
-    Vec label = Vec::A;        // LabelClick
-    Menu menu = Menu::Info;    // MenuClick
-    std::string text;          // Reply
-    float random = 0;          // Random, in [0, 1)
-};
+using testing::Event;
 
 // Input layout, one event after another, each starting with a selector byte s:
 //   s % 8 in 0..2  move: button byte b (b % 4, or a raw 32-bit button when b >= 0xF0),
@@ -41,14 +25,5 @@ Event decodeEvent(ByteReader& bytes);
 
 // The random number the load handler draws, as the first two bytes give it.
 float decodeRandom(ByteReader& bytes);
-
-// Delivers the event; an empty answer queue at a prompt throws NoQueuedAnswer.
-void deliver(const Event& e, Form& form, ScriptHost& host);
-
-// Whether the event's handler ends with the quantity refresh (when it does anything).
-bool endsWithRefresh(const Event& e);
-
-// The event as a line of a fendrel-script scenario (control bytes of a reply as \xNN).
-std::string scriptLine(const Event& e);
 
 }  // namespace fendrel::fuzz

@@ -12,10 +12,10 @@ double extentY(const Line& l) { return static_cast<double>(l.y2) - l.y1; }
 }  // namespace
 
 void vectorcolors(FormState& s) {
-    for (Vec v : kVectors) s.line(v).color = static_cast<Color>(s.vars.col[static_cast<size_t>(index(v))].read());
-    for (Vec v : kVectors) s.label(v).foreColor = static_cast<Color>(s.vars.col[static_cast<size_t>(index(v))].read());
+    for (Vec v : kVectors) s.line(v).color = static_cast<Color>(s.vars.col[v].read());
+    for (Vec v : kVectors) s.label(v).foreColor = static_cast<Color>(s.vars.col[v].read());
     for (Vec v : kVectors) {
-        if (s.checked(constantItem(v))) {
+        if (s.checked(kConstantItems[v])) {
             s.line(v).color = kWhite;
             s.label(v).foreColor = kWhite;
         }

@@ -28,7 +28,7 @@ void angoli(Vars& vars) {
         if (d > half) d = (full - q) + p;
         return Number::dbl(round2(d));
     };
-    const double a = vars.ang[0].read(), b = vars.ang[1].read(), r = vars.ang[2].read();
+    const double a = vars.ang[Vec::A].read(), b = vars.ang[Vec::B].read(), r = vars.ang[Vec::R].read();
     vars.between[0] = between(a, b);
     vars.between[1] = between(a, r);
     vars.between[2] = between(b, r);

@@ -2,15 +2,9 @@
 
 namespace fendrel {
 
-std::optional<Menu> menuByName(std::string_view name) {
-    for (const auto& d : kMenus)
-        if (d.name == name) return d.id;
-    return std::nullopt;
-}
-
 std::optional<Vec> labelByName(std::string_view name) {
     for (Vec v : kVectors)
-        if (kLabelNames[static_cast<size_t>(index(v))] == name) return v;
+        if (kLabelNames[v] == name) return v;
     return std::nullopt;
 }
 

@@ -4,13 +4,22 @@
 #include <optional>
 #include <string_view>
 
+#include "model/keyed_array.h"
+
 // The window's named elements: three lines, three labels and the menu tree, in the order
-// the menu bar shows them.
+// the menu bar shows them. What each menu element shows at start-up and what a click on it
+// runs is the element table's (app/element_table.h).
 namespace fendrel {
 
-enum class Vec { A = 0, B = 1, R = 2 };
+enum class Vec { A, B, R };
 inline constexpr std::array<Vec, 3> kVectors{Vec::A, Vec::B, Vec::R};
-inline constexpr int index(Vec v) { return static_cast<int>(v); }
+template <class T>
+using PerVector = KeyedArray<Vec, T, 3>;
+
+enum class Axis { X, Y };  // y positive upwards, as the components are shown and typed
+inline constexpr std::array<Axis, 2> kAxes{Axis::X, Axis::Y};
+template <class T>
+using PerAxis = KeyedArray<Axis, T, 2>;
 
 enum class Menu {
     SetA, SizeA, Ax, Ay, AngleA, LockA, ca,
@@ -18,52 +27,21 @@ enum class Menu {
     SetR, SizeR, Rx, Ry, AngleR, LockR, cr,
     AngleMode, Products, Mode, ModeA, ModeB, Info,
 };
-inline constexpr int kMenuCount = 27;
-inline constexpr int index(Menu m) { return static_cast<int>(m); }
+inline constexpr std::size_t kMenuCount = 27;
+template <class T>
+using PerMenu = KeyedArray<Menu, T, kMenuCount>;
 
-struct MenuDescription {
-    Menu id;
-    std::string_view name;
-    std::optional<Menu> parent;  // none for the menu bar's own titles
-};
+inline constexpr PerVector<std::string_view> kLineNames{"LineA", "LineB", "LineR"};
+inline constexpr PerVector<std::string_view> kLabelNames{"LabelA", "LabelB", "LabelR"};
+inline constexpr PerVector<std::string_view> kLetters{"A", "B", "R"};
+inline constexpr PerAxis<std::string_view> kAxisLetters{"x", "y"};
 
-// In menu-bar order; a title followed by its items.
-inline constexpr std::array<MenuDescription, kMenuCount> kMenus{{
-    {Menu::SetA, "SetA", {}},        {Menu::SizeA, "SizeA", Menu::SetA}, {Menu::Ax, "Ax", Menu::SetA},
-    {Menu::Ay, "Ay", Menu::SetA},    {Menu::AngleA, "AngleA", Menu::SetA}, {Menu::LockA, "LockA", Menu::SetA},
-    {Menu::ca, "ca", Menu::SetA},
-    {Menu::SetB, "SetB", {}},        {Menu::SizeB, "SizeB", Menu::SetB}, {Menu::Bx, "Bx", Menu::SetB},
-    {Menu::By, "By", Menu::SetB},    {Menu::AngleB, "AngleB", Menu::SetB}, {Menu::LockB, "LockB", Menu::SetB},
-    {Menu::cb, "cb", Menu::SetB},
-    {Menu::SetR, "SetR", {}},        {Menu::SizeR, "SizeR", Menu::SetR}, {Menu::Rx, "Rx", Menu::SetR},
-    {Menu::Ry, "Ry", Menu::SetR},    {Menu::AngleR, "AngleR", Menu::SetR}, {Menu::LockR, "LockR", Menu::SetR},
-    {Menu::cr, "cr", Menu::SetR},
-    {Menu::AngleMode, "AngleMode", {}}, {Menu::Products, "Products", {}},
-    {Menu::Mode, "Mode", {}},        {Menu::ModeA, "ModeA", Menu::Mode}, {Menu::ModeB, "ModeB", Menu::Mode},
-    {Menu::Info, "Info", {}},
-}};
+// The menu elements of each vector that the logic itself refers to.
+inline constexpr PerVector<Menu> kSetMenus{Menu::SetA, Menu::SetB, Menu::SetR};
+inline constexpr PerVector<Menu> kConstantItems{Menu::ca, Menu::cb, Menu::cr};
+inline constexpr PerVector<PerAxis<Menu>> kComponentItems{
+    PerAxis<Menu>{Menu::Ax, Menu::Ay}, PerAxis<Menu>{Menu::Bx, Menu::By}, PerAxis<Menu>{Menu::Rx, Menu::Ry}};
 
-inline constexpr const MenuDescription& describe(Menu m) { return kMenus[static_cast<size_t>(index(m))]; }
-
-// A menu-bar title that has items of its own (a click on it only opens it).
-inline bool hasItems(Menu m) {
-    for (const auto& d : kMenus)
-        if (d.parent == m) return true;
-    return false;
-}
-
-inline constexpr std::array<std::string_view, 3> kLineNames{"LineA", "LineB", "LineR"};
-inline constexpr std::array<std::string_view, 3> kLabelNames{"LabelA", "LabelB", "LabelR"};
-
-// Per-vector elements and letters.
-inline constexpr Menu setMenu(Vec v) { return std::array{Menu::SetA, Menu::SetB, Menu::SetR}[static_cast<size_t>(index(v))]; }
-inline constexpr Menu constantItem(Vec v) { return std::array{Menu::ca, Menu::cb, Menu::cr}[static_cast<size_t>(index(v))]; }
-inline constexpr Menu componentItem(Vec v, int axis /*0 = x, 1 = y*/) {
-    return std::array{Menu::Ax, Menu::Ay, Menu::Bx, Menu::By, Menu::Rx, Menu::Ry}[static_cast<size_t>(index(v) * 2 + axis)];
-}
-inline constexpr std::string_view letter(Vec v) { return std::array{"A", "B", "R"}[static_cast<size_t>(index(v))]; }
-
-std::optional<Menu> menuByName(std::string_view name);
 std::optional<Vec> labelByName(std::string_view name);
 
 }  // namespace fendrel

@@ -15,7 +15,7 @@ const char* unitSuffix(bool radMode) { return radMode ? " r" : "\u00B0"; }
 
 // "A= 4200, 90°": the caption of a vector's menu.
 std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
-    std::string caption(letter(v));
+    std::string caption(kLetters[v]);
     caption += '=';
     caption += display(round2(magnitude));
     caption += ',';
@@ -24,12 +24,13 @@ std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
     return caption;
 }
 
-void showComponent(FormState& s, Vec v, int axis) {
-    const Menu item = componentItem(v, axis);
-    std::string caption(describe(item).name);
+// "Ay=-3240": the caption of a component item.
+void showComponent(FormState& s, Vec v, Axis axis) {
+    std::string caption(kLetters[v]);
+    caption += kAxisLetters[axis];
     caption += '=';
-    caption += display(s.vars.comp[static_cast<size_t>(compIndex(v, axis))]);
-    s.menu(item).caption = std::move(caption);
+    caption += display(s.vars.comp[v][axis]);
+    s.menu(kComponentItems[v][axis]).caption = std::move(caption);
 }
 
 }  // namespace
@@ -39,8 +40,8 @@ void grandezze(FormState& s) {
         const Line& l = s.line(v);
         const double dy = static_cast<double>(l.y2) - l.y1;
         const double dx = static_cast<double>(l.x2) - l.x1;
-        s.vars.mod[static_cast<size_t>(index(v))] = Number::dbl(std::sqrt(std::pow(dy, 2.0) + std::pow(dx, 2.0)));
-        s.label(v).tooltip = letter(v);
+        s.vars.mod[v] = Number::dbl(std::sqrt(std::pow(dy, 2.0) + std::pow(dx, 2.0)));
+        s.label(v).tooltip = kLetters[v];
     }
     for (Vec v : kVectors) {
         s.label(v).top = s.line(v).y2;
@@ -49,18 +50,16 @@ void grandezze(FormState& s) {
     for (Vec v : kVectors) {
         const Line& l = s.line(v);
         const float x = l.x2 - l.x1;
-        s.vars.comp[static_cast<size_t>(compIndex(v, 0))] = Number::single(round2(x));
-        showComponent(s, v, 0);
+        s.vars.comp[v][Axis::X] = Number::single(round2(x));
+        showComponent(s, v, Axis::X);
         const float y = (l.y2 - l.y1) * -1.0f;
-        s.vars.comp[static_cast<size_t>(compIndex(v, 1))] = Number::single(round2(y));
-        showComponent(s, v, 1);
+        s.vars.comp[v][Axis::Y] = Number::single(round2(y));
+        showComponent(s, v, Axis::Y);
         // The direction is taken from the components as their plain text reads back.
-        s.vars.ang[static_cast<size_t>(index(v))] = Number::dbl(atn2(plainDouble(x), plainDouble(y), s.vars.radMode));
+        s.vars.ang[v] = Number::dbl(atn2(plainDouble(x), plainDouble(y), s.vars.radMode));
     }
-    for (Vec v : kVectors) {
-        s.menu(setMenu(v)).caption = vectorCaption(v, s.vars.mod[static_cast<size_t>(index(v))].read(),
-                                                   s.vars.ang[static_cast<size_t>(index(v))].read(), s.vars.radMode);
-    }
+    for (Vec v : kVectors)
+        s.menu(kSetMenus[v]).caption = vectorCaption(v, s.vars.mod[v].read(), s.vars.ang[v].read(), s.vars.radMode);
     angoli(s.vars);
     converse(s);
 }
@@ -78,18 +77,17 @@ bool scaled(double value, double ratioNumerator, double ratioDenominator, double
 
 void showInReferenceUnits(FormState& s, Vec reference) {
     const double k = s.vars.kConst.read();
-    const double refMod = s.vars.mod[static_cast<size_t>(index(reference))].read();
+    const double refMod = s.vars.mod[reference].read();
     s.label(reference).caption = reference == Vec::R ? display(k) : trimmed(k);
     for (Vec v : kVectors) {
-        const size_t i = static_cast<size_t>(index(v));
         double magnitude = 0;  // stays 0 when its scaling fails
         if (v == reference)
             magnitude = k;
         else
-            scaled(s.vars.mod[i].read(), k, refMod, magnitude);
-        s.menu(setMenu(v)).caption = vectorCaption(v, magnitude, s.vars.ang[i].read(), s.vars.radMode);
-        for (int axis : {0, 1}) {
-            Number& comp = s.vars.comp[static_cast<size_t>(compIndex(v, axis))];
+            scaled(s.vars.mod[v].read(), k, refMod, magnitude);
+        s.menu(kSetMenus[v]).caption = vectorCaption(v, magnitude, s.vars.ang[v].read(), s.vars.radMode);
+        for (Axis axis : kAxes) {
+            Number& comp = s.vars.comp[v][axis];
             if (double c; scaled(comp.read(), k, refMod, c)) comp = Number::dbl(round2(c));
             showComponent(s, v, axis);
         }
@@ -100,10 +98,10 @@ void showInReferenceUnits(FormState& s, Vec reference) {
 
 void converse(FormState& s) {
     for (Vec v : kVectors) {
-        if (s.checked(constantItem(v)))
+        if (s.checked(kConstantItems[v]))
             showInReferenceUnits(s, v);
         else
-            s.label(v).caption = v == Vec::R ? "R " : std::string(letter(v));
+            s.label(v).caption = v == Vec::R ? "R " : std::string(kLetters[v]);
     }
 }
 

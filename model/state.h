@@ -41,35 +41,33 @@ struct MenuElement {
 };
 
 struct Vars {
-    std::array<Number, 3> mod;      // modA, modB, modR
-    std::array<Number, 6> comp;     // compAx, compAy, compBx, compBy, compRx, compRy
+    PerVector<Number> mod;
+    PerVector<PerAxis<Number>> comp;
     Number kConst;
     int curVec = 0;                 // 1 = A, 2 = B, 3 = R; 0 while empty
     bool radMode = false;
-    std::array<Number, 3> ang;      // angA, angB, angR
+    PerVector<Number> ang;
     std::array<Number, 3> between;  // angAB, angAR, angBR
-    std::array<Number, 3> col;      // colA, colB, colR
+    PerVector<Number> col;
 
     friend bool operator==(const Vars&, const Vars&) = default;
 };
 
-inline int compIndex(Vec v, int axis /*0 = x, 1 = y*/) { return index(v) * 2 + axis; }
-
 struct FormState {
     std::string caption;
     Color backColor = 0;
-    std::array<Line, 3> lines;
-    std::array<Label, 3> labels;
+    PerVector<Line> lines;
+    PerVector<Label> labels;
     std::array<Vec, 3> stacking{Vec::A, Vec::B, Vec::R};  // bottom to top
-    std::array<MenuElement, kMenuCount> menus;
+    PerMenu<MenuElement> menus;
     Vars vars;
 
-    Line& line(Vec v) { return lines[static_cast<size_t>(index(v))]; }
-    const Line& line(Vec v) const { return lines[static_cast<size_t>(index(v))]; }
-    Label& label(Vec v) { return labels[static_cast<size_t>(index(v))]; }
-    const Label& label(Vec v) const { return labels[static_cast<size_t>(index(v))]; }
-    MenuElement& menu(Menu m) { return menus[static_cast<size_t>(index(m))]; }
-    const MenuElement& menu(Menu m) const { return menus[static_cast<size_t>(index(m))]; }
+    Line& line(Vec v) { return lines[v]; }
+    const Line& line(Vec v) const { return lines[v]; }
+    Label& label(Vec v) { return labels[v]; }
+    const Label& label(Vec v) const { return labels[v]; }
+    MenuElement& menu(Menu m) { return menus[m]; }
+    const MenuElement& menu(Menu m) const { return menus[m]; }
 
     void bringToFront(Vec v);
     Vec topLabel() const { return stacking.back(); }

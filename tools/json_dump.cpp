@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "app/element_table.h"
+
 namespace fendrel {
 
 std::string jsonNumber(double v) {
@@ -68,21 +70,24 @@ std::string label(const Label& l) {
         .str();
 }
 
+// "modA", "modB", "modR": one field a vector.
+void perVector(Object& o, std::string_view prefix, const PerVector<Number>& values) {
+    for (Vec v : kVectors) o.field(std::string(prefix) + std::string(kLetters[v]), number(values[v]));
+}
+
 std::string vars(const Vars& v) {
     Object o;
-    const char* mods[] = {"modA", "modB", "modR"};
-    const char* comps[] = {"compAx", "compAy", "compBx", "compBy", "compRx", "compRy"};
-    const char* angs[] = {"angA", "angB", "angR"};
-    const char* betweens[] = {"angAB", "angAR", "angBR"};
-    const char* cols[] = {"colA", "colB", "colR"};
-    for (size_t i = 0; i < 3; ++i) o.field(mods[i], number(v.mod[i]));
-    for (size_t i = 0; i < 6; ++i) o.field(comps[i], number(v.comp[i]));
+    perVector(o, "mod", v.mod);
+    for (Vec w : kVectors)
+        for (Axis axis : kAxes)
+            o.field("comp" + std::string(kLetters[w]) + std::string(kAxisLetters[axis]), number(v.comp[w][axis]));
     o.field("kConst", number(v.kConst));
     o.field("curVec", v.curVec == 0 ? "null" : std::to_string(v.curVec));
     o.field("radMode", boolean(v.radMode));
-    for (size_t i = 0; i < 3; ++i) o.field(angs[i], number(v.ang[i]));
+    perVector(o, "ang", v.ang);
+    const char* betweens[] = {"angAB", "angAR", "angBR"};
     for (size_t i = 0; i < 3; ++i) o.field(betweens[i], number(v.between[i]));
-    for (size_t i = 0; i < 3; ++i) o.field(cols[i], number(v.col[i]));
+    perVector(o, "col", v.col);
     return o.str();
 }
 
@@ -99,12 +104,12 @@ std::string dialog(const DialogRecord& d) {
 std::string dumpJson(const FormState& s, const std::vector<DialogRecord>& dialogs) {
     Object lines, labels, menus;
     for (Vec v : kVectors) {
-        lines.field(kLineNames[static_cast<size_t>(index(v))], line(s.line(v)));
-        labels.field(kLabelNames[static_cast<size_t>(index(v))], label(s.label(v)));
+        lines.field(kLineNames[v], line(s.line(v)));
+        labels.field(kLabelNames[v], label(s.label(v)));
     }
-    for (const MenuDescription& d : kMenus) {
-        const MenuElement& m = s.menu(d.id);
-        menus.field(d.name, Object().field("caption", quoted(m.caption)).field("enabled", boolean(m.enabled))
+    for (const Element& e : elements()) {
+        const MenuElement& m = s.menu(e.id);
+        menus.field(e.name, Object().field("caption", quoted(m.caption)).field("enabled", boolean(m.enabled))
                                 .field("checked", boolean(m.checked)).str());
     }
     std::string list = "[";
@@ -114,7 +119,7 @@ std::string dumpJson(const FormState& s, const std::vector<DialogRecord>& dialog
         .field("window", Object().field("caption", quoted(s.caption)).field("backColor", jsonNumber(s.backColor)).str())
         .field("lines", lines.str())
         .field("labels", labels.str())
-        .field("topLabel", quoted(kLabelNames[static_cast<size_t>(index(s.topLabel()))]))
+        .field("topLabel", quoted(kLabelNames[s.topLabel()]))
         .field("menus", menus.str())
         .field("vars", vars(s.vars))
         .field("dialogs", list)

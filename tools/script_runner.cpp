@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/element_table.h"
 #include "app/form.h"
 #include "tools/json_dump.h"
 #include "tools/script_host.h"

@@ -28,7 +28,7 @@ Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
-void Canvas::setScene(Color background, const std::array<Line, 3>& lines) {
+void Canvas::setScene(Color background, const PerVector<Line>& lines) {
     if (background == background_ && lines == lines_) return;
     background_ = background;
     lines_ = lines;

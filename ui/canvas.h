@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-
 #include <QWidget>
 
 #include "model/state.h"
@@ -17,7 +15,7 @@ public:
     explicit Canvas(QWidget* parent);
 
     // Takes what to paint; schedules a repaint only when it differs from what is shown.
-    void setScene(Color background, const std::array<Line, 3>& lines);
+    void setScene(Color background, const PerVector<Line>& lines);
 
     QSize sizeHint() const override;
 
@@ -32,7 +30,7 @@ protected:
 
 private:
     Color background_ = 0;
-    std::array<Line, 3> lines_{};
+    PerVector<Line> lines_{};
 };
 
 }  // namespace fendrel

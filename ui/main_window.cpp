@@ -10,10 +10,6 @@
 
 namespace fendrel {
 
-namespace {
-size_t slot(Vec v) { return static_cast<size_t>(index(v)); }
-}  // namespace
-
 MainWindow::MainWindow()
     : host_(this),
       form_(host_),
@@ -27,12 +23,12 @@ MainWindow::MainWindow()
     setWindowIcon(makeWindowIcon());
     for (Vec v : kVectors) {
         auto* label = new VectorLabel(canvas_);
-        label->setObjectName(toQString(kLabelNames[slot(v)]));
+        label->setObjectName(toQString(kLabelNames[v]));
         connect(label, &VectorLabel::clicked, this, [this, v] {
             form_.clickLabel(v);
             render();
         });
-        labels_[slot(v)] = label;
+        labels_[v] = label;
     }
     connect(canvas_, &Canvas::pointerMoved, this, [this](int button, int shift, float x, float y) {
         form_.mouseMove(button, shift, x, y);
@@ -48,9 +44,9 @@ void MainWindow::render() {
     setWindowTitle(toQString(s.caption));
     canvas_->setScene(s.backColor, s.lines);
     const WindowUnits units = WindowUnits::of(*canvas_);
-    for (Vec v : kVectors) labels_[slot(v)]->render(s.label(v), units);
+    for (Vec v : kVectors) labels_[v]->render(s.label(v), units);
     if (stackingShown_ != s.stacking) {
-        for (Vec v : s.stacking) labels_[slot(v)]->raise();
+        for (Vec v : s.stacking) labels_[v]->raise();
         stackingShown_ = s.stacking;
     }
     menus_.render(s);

@@ -30,7 +30,7 @@ private:
     QtHost host_;
     Form form_;
     Canvas* canvas_;
-    std::array<VectorLabel*, 3> labels_{};
+    PerVector<VectorLabel*> labels_{};
     MenuTree menus_;
     std::optional<std::array<Vec, 3>> stackingShown_;
 };

@@ -1,19 +1,14 @@
 #include "ui/menu_tree.h"
 
-#include <algorithm>
-
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/element_table.h"
 #include "ui/qt_text.h"
 
 namespace fendrel {
 
 namespace {
-
-constexpr std::array kCheckable{Menu::ca, Menu::cb, Menu::cr, Menu::ModeA, Menu::ModeB};
-
-size_t at(Menu m) { return static_cast<size_t>(index(m)); }
 
 // A caption is shown as it is: '&' would otherwise mark a mnemonic.
 QString withoutMnemonics(const std::string& caption) {
@@ -23,38 +18,37 @@ QString withoutMnemonics(const std::string& caption) {
 }  // namespace
 
 MenuTree::MenuTree(QMenuBar& bar, std::function<void(Menu)> chosen) {
-    for (const MenuDescription& d : kMenus) {
-        const size_t i = at(d.id);
-        const QString name = toQString(d.name);
-        if (d.parent) {
-            actions_[i] = menus_[at(*d.parent)]->addAction(QString());
-        } else if (hasItems(d.id)) {
-            menus_[i] = bar.addMenu(QString());
-            menus_[i]->setObjectName(name);
-            actions_[i] = menus_[i]->menuAction();
+    for (const Element& e : elements()) {
+        const QString name = toQString(e.name);
+        if (e.parent) {
+            actions_[e.id] = menus_[*e.parent]->addAction(QString());
+        } else if (hasItems(e.id)) {
+            menus_[e.id] = bar.addMenu(QString());
+            menus_[e.id]->setObjectName(name);
+            actions_[e.id] = menus_[e.id]->menuAction();
         } else {
-            actions_[i] = bar.addAction(QString());
+            actions_[e.id] = bar.addAction(QString());
         }
-        QAction* action = actions_[i];
+        QAction* action = actions_[e.id];
         action->setObjectName(name);
-        action->setCheckable(std::find(kCheckable.begin(), kCheckable.end(), d.id) != kCheckable.end());
-        if (!menus_[i]) QObject::connect(action, &QAction::triggered, action, [chosen, m = d.id] { chosen(m); });
+        action->setCheckable(e.checkable);
+        if (!menus_[e.id]) QObject::connect(action, &QAction::triggered, action, [chosen, m = e.id] { chosen(m); });
     }
 }
 
 void MenuTree::render(const FormState& s) {
-    for (const MenuDescription& d : kMenus) {
-        const size_t i = at(d.id);
-        const MenuElement& element = s.menu(d.id);
-        actions_[i]->setText(withoutMnemonics(element.caption));
+    for (const Element& e : elements()) {
+        QAction* action = actions_[e.id];
+        const MenuElement& shown = s.menu(e.id);
+        action->setText(withoutMnemonics(shown.caption));
         // A disabled menu keeps its items from being chosen; its action alone would not.
-        if (menus_[i]) {
-            menus_[i]->setEnabled(element.enabled);
+        if (menus_[e.id]) {
+            menus_[e.id]->setEnabled(shown.enabled);
         } else {
-            actions_[i]->setEnabled(element.enabled);
+            action->setEnabled(shown.enabled);
         }
         // Qt toggles a checkable action on its own when triggered; the model decides.
-        if (actions_[i]->isCheckable()) actions_[i]->setChecked(element.checked);
+        if (action->isCheckable()) action->setChecked(shown.checked);
     }
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <functional>
 
 #include "model/state.h"
@@ -12,7 +11,8 @@ class QMenuBar;
 namespace fendrel {
 
 // The menu bar built from the window's menu tree: titles with items become menus, the
-// other titles plain actions on the bar. Renders captions, enabled flags and check marks.
+// other titles plain actions on the bar, all as the element table describes them. Renders
+// captions, enabled flags and check marks.
 class MenuTree {
 public:
     MenuTree(QMenuBar& bar, std::function<void(Menu)> chosen);
@@ -20,8 +20,8 @@ public:
     void render(const FormState& s);
 
 private:
-    std::array<QAction*, kMenuCount> actions_{};  // a menu's own action for titles with items
-    std::array<QMenu*, kMenuCount> menus_{};      // titles with items only
+    PerMenu<QAction*> actions_{};  // a menu's own action for titles with items
+    PerMenu<QMenu*> menus_{};      // titles with items only
 };
 
 }  // namespace fendrel

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/element_table.h"
 #include "model/refresh.h"
 
 namespace fendrel::testing {
@@ -11,13 +12,15 @@ std::string checkSoundness(const FormState& s) {
     if (!coordinatesInRange(s)) return "an end point is not finite or beyond the coordinate limit";
     for (Vec v : kVectors) {
         const Label& lab = s.label(v);
-        if (!std::isfinite(lab.left) || !std::isfinite(lab.top)) return std::string(kLabelNames[index(v)]) + " not finite";
+        if (!std::isfinite(lab.left) || !std::isfinite(lab.top)) return std::string(kLabelNames[v]) + " not finite";
     }
     const Vars& vars = s.vars;
     auto finite = [](const auto& numbers) {
         return std::all_of(numbers.begin(), numbers.end(), [](const Number& n) { return std::isfinite(n.value); });
     };
-    if (!finite(vars.mod) || !finite(vars.comp) || !finite(vars.ang) || !finite(vars.between) ||
+    const bool componentsFinite =
+        std::all_of(vars.comp.begin(), vars.comp.end(), [&](const PerAxis<Number>& c) { return finite(c); });
+    if (!finite(vars.mod) || !componentsFinite || !finite(vars.ang) || !finite(vars.between) ||
         !std::isfinite(vars.kConst.value))
         return "a variable is not finite";
     for (const MenuElement& m : s.menus)
@@ -29,11 +32,11 @@ std::string checkSoundness(const FormState& s) {
 std::string checkRefreshed(const FormState& s) {
     FormState fresh = s;
     grandezze(fresh);
-    for (const MenuDescription& d : kMenus)
-        if (fresh.menu(d.id).caption != s.menu(d.id).caption)
-            return std::string(d.name) + ": \"" + s.menu(d.id).caption + "\" instead of \"" + fresh.menu(d.id).caption + "\"";
+    for (const Element& e : elements())
+        if (fresh.menu(e.id).caption != s.menu(e.id).caption)
+            return std::string(e.name) + ": \"" + s.menu(e.id).caption + "\" instead of \"" + fresh.menu(e.id).caption + "\"";
     for (Vec v : kVectors)
-        if (!(fresh.label(v) == s.label(v))) return std::string(kLabelNames[index(v)]) + " differs from a fresh refresh";
+        if (!(fresh.label(v) == s.label(v))) return std::string(kLabelNames[v]) + " differs from a fresh refresh";
     if (!(fresh.vars == s.vars)) return "variables differ from a fresh refresh";
     return "";
 }

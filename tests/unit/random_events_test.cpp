@@ -2,11 +2,14 @@
 // what must always hold.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "app/element_table.h"
 #include "app/form.h"
+#include "tests/support/events.h"
 #include "tests/support/invariants.h"
 #include "tools/script_host.h"
 
@@ -14,6 +17,11 @@ using namespace fendrel;
 using fendrel::testing::checkRefreshed;
 using fendrel::testing::checkResultant;
 using fendrel::testing::checkSoundness;
+using fendrel::testing::deliver;
+using fendrel::testing::endsWithRefresh;
+using fendrel::testing::Event;
+using fendrel::testing::movesOneAxisOfR;
+using fendrel::testing::scriptLine;
 
 namespace {
 
@@ -24,32 +32,19 @@ public:
         form_.load();
     }
 
-    // Runs one random event and checks the invariants; returns the first violation.
-    std::string step(std::string& event) {
+    // Runs one random event, with the answers it may ask for queued before it, and checks
+    // the invariants; returns the first violation. Every event delivered goes to `history`.
+    std::string step(std::vector<std::string>& history) {
+        const std::vector<Event> events = draw();
+        if (events.empty()) return "";
         const FormState before = form_.state();
-        bool refreshing = false;
-        bool movesEveryFollower = false;
-        const int kind = pickInt(0, 9);
-        if (kind < 5) {
-            static constexpr int kButtons[] = {1, 1, 1, 2, 2, 0, 3, 4};
-            const int button = kButtons[pickInt(0, 7)];
-            const float x = coordinate(), y = coordinate();
-            event = "move " + std::to_string(button) + " " + std::to_string(x) + " " + std::to_string(y);
-            form_.mouseMove(button, 0, x, y);
-            refreshing = movesEveryFollower = button == 1;
-        } else if (kind < 6) {
-            const Vec v = kVectors[static_cast<size_t>(pickInt(0, 2))];
-            event = "click " + std::string(kLabelNames[static_cast<size_t>(index(v))]);
-            form_.clickLabel(v);
-        } else {
-            const MenuDescription& d = kMenus[static_cast<size_t>(pickInt(0, kMenuCount - 1))];
-            if (hasItems(d.id)) return "";
-            event = "click " + std::string(d.name);
-            queueAnswers(d.id);
-            form_.clickMenu(d.id);
-            refreshing = isRefreshing(d.id);
-            movesEveryFollower = refreshing && d.id != Menu::Bx && d.id != Menu::By;
+        for (const Event& e : events) {
+            history.push_back(scriptLine(e));
+            deliver(e, form_, host_);
         }
+        const Event& user = events.back();
+        const bool refreshing = endsWithRefresh(user);
+        const bool movesEveryFollower = refreshing && !movesOneAxisOfR(user);
         const FormState& after = form_.state();
         if (auto problem = checkSoundness(after); !problem.empty()) return problem;
         if (refreshing && !(after == before)) clean_ = true;
@@ -70,26 +65,62 @@ private:
         return true;
     }
 
-    static bool isRefreshing(Menu m) {
-        switch (m) {
-            case Menu::LockA: case Menu::LockB: case Menu::LockR: case Menu::ModeA: case Menu::ModeB:
-            case Menu::Products: case Menu::Info:
-                return false;
-            default:
-                return true;
+    // A pointer move, a label click or a menu click; nothing for a title with items.
+    std::vector<Event> draw() {
+        Event e;
+        const int kind = pickInt(0, 9);
+        if (kind < 5) {
+            static constexpr int kButtons[] = {1, 1, 1, 2, 2, 0, 3, 4};
+            e.kind = Event::Kind::Move;
+            e.button = kButtons[pickInt(0, 7)];
+            e.x = coordinate();
+            e.y = coordinate();
+            return {e};
         }
+        if (kind < 6) {
+            e.kind = Event::Kind::LabelClick;
+            e.label = kVectors[static_cast<size_t>(pickInt(0, 2))];
+            return {e};
+        }
+        const Element& d = *std::next(elements().begin(), pickInt(0, kMenuCount - 1));
+        if (hasItems(d.id)) return {};
+        std::vector<Event> events = answers(d.id);
+        e.kind = Event::Kind::MenuClick;
+        e.menu = d.id;
+        events.push_back(e);
+        return events;
     }
 
-    void queueAnswers(Menu m) {
+    // A random draw and an answer for the prompt the click may show; a valid constant
+    // after the reply, so that the reference prompt cannot ask for ever.
+    std::vector<Event> answers(Menu m) {
         static const std::vector<std::string> kReplies{
             "", "0", "100", "-250", "2100", "45", "90", "180", "3.14", "1e999", "-1e999", "abc", "1,5",
             "0.004", "1e6", "5e6", "-0", "1e30", "0.1", "12345.678", " 1 2.5", "-"};
-        host_.queueRandom(pick(0.0f, 0.99f));
+        static const std::string kValidConstant = "7";
+        Event draw;
+        draw.kind = Event::Kind::Random;
+        draw.random = pick(0.0f, 0.99f);
+        std::vector<Event> out{draw};
         if (pickInt(0, 5) == 0)
-            host_.queueAnswer(std::nullopt);
+            out.push_back(cancel());
         else
-            host_.queueAnswer(kReplies[static_cast<size_t>(pickInt(0, static_cast<int>(kReplies.size()) - 1))]);
-        if (m == Menu::ca || m == Menu::cb || m == Menu::cr) host_.queueAnswer("7");
+            out.push_back(reply(kReplies[static_cast<size_t>(pickInt(0, static_cast<int>(kReplies.size()) - 1))]));
+        if (m == Menu::ca || m == Menu::cb || m == Menu::cr) out.push_back(reply(kValidConstant));
+        return out;
+    }
+
+    static Event reply(const std::string& text) {
+        Event e;
+        e.kind = Event::Kind::Reply;
+        e.text = text;
+        return e;
+    }
+
+    static Event cancel() {
+        Event e;
+        e.kind = Event::Kind::Cancel;
+        return e;
     }
 
     float coordinate() {
@@ -117,9 +148,7 @@ TEST(RandomEvents, InvariantsHoldAfterEveryEvent) {
         RandomSession session(seed);
         std::vector<std::string> history;
         for (int i = 0; i < 2500; ++i) {
-            std::string event;
-            const std::string problem = session.step(event);
-            if (!event.empty()) history.push_back(event);
+            const std::string problem = session.step(history);
             if (!problem.empty()) {
                 std::string tail;
                 for (size_t k = history.size() > 8 ? history.size() - 8 : 0; k < history.size(); ++k)

@@ -1,0 +1,70 @@
+#include "tests/support/events.h"
+
+#include <cstdio>
+
+#include "app/element_table.h"
+
+namespace fendrel::testing {
+
+namespace {
+
+std::string withControlBytesEscaped(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c != 0x7F && c != '\\') {
+            out.push_back(static_cast<char>(c));
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            out += escaped;
+        }
+    }
+    return out;
+}
+
+std::string number(float v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v));  // reads back as the same float
+    return text;
+}
+
+}  // namespace
+
+void deliver(const Event& e, Form& form, ScriptHost& host) {
+    switch (e.kind) {
+        case Event::Kind::Move: form.mouseMove(e.button, 0, e.x, e.y); break;
+        case Event::Kind::LabelClick: form.clickLabel(e.label); break;
+        case Event::Kind::MenuClick: form.clickMenu(e.menu); break;
+        case Event::Kind::Reply: host.queueAnswer(e.text); break;
+        case Event::Kind::Cancel: host.queueAnswer(std::nullopt); break;
+        case Event::Kind::Random: host.queueRandom(e.random); break;
+    }
+}
+
+bool endsWithRefresh(const Event& e) {
+    if (e.kind == Event::Kind::Move) return e.button == 1;
+    return e.kind == Event::Kind::MenuClick && element(e.menu).refreshes;
+}
+
+bool movesOneAxisOfR(const Event& e) {
+    return e.kind == Event::Kind::MenuClick && (e.menu == Menu::Bx || e.menu == Menu::By);
+}
+
+bool queuesOnly(const Event& e) {
+    return e.kind == Event::Kind::Reply || e.kind == Event::Kind::Cancel || e.kind == Event::Kind::Random;
+}
+
+std::string scriptLine(const Event& e) {
+    switch (e.kind) {
+        case Event::Kind::Move:
+            return "move " + std::to_string(e.button) + " " + number(e.x) + " " + number(e.y);
+        case Event::Kind::LabelClick: return "click " + std::string(kLabelNames[e.label]);
+        case Event::Kind::MenuClick: return "click " + std::string(element(e.menu).name);
+        case Event::Kind::Reply: return "reply " + withControlBytesEscaped(e.text);
+        case Event::Kind::Cancel: return "cancel";
+        case Event::Kind::Random: return "random " + number(e.random);
+    }
+    return {};
+}
+
+}  // namespace fendrel::testing

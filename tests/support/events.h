@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "app/form.h"
+#include "model/elements.h"
+#include "tools/script_host.h"
+
+// The events the generated-session tests drive the window with: the random-event test draws
+// them from a seeded generator, the scenario fuzzer decodes them from its input bytes.
+namespace fendrel::testing {
+
+// One thing the user or the host does to the window: a pointer move, a click on a label or
+// on a menu element, or an answer or random number queued for a later prompt or draw.
+struct Event {
+    enum class Kind { Move, LabelClick, MenuClick, Reply, Cancel, Random };
+
+    Kind kind = Kind::Move;
+    int button = 0;  // Move
+    float x = 0, y = 0;
+    Vec label = Vec::A;        // LabelClick
+    Menu menu = Menu::Info;    // MenuClick
+    std::string text;          // Reply
+    float random = 0;          // Random, in [0, 1)
+};
+
+// Delivers the event; an empty answer queue at a prompt throws NoQueuedAnswer.
+void deliver(const Event& e, Form& form, ScriptHost& host);
+
+// Whether the event's handler ends with the quantity refresh (when it does anything).
+bool endsWithRefresh(const Event& e);
+
+// Component entry for B: moves R's tip along the edited axis only.
+bool movesOneAxisOfR(const Event& e);
+
+// A queued answer or random number: changes nothing until a prompt or a draw takes it.
+bool queuesOnly(const Event& e);
+
+// The event as a line of a fendrel-script scenario (control bytes of a reply as \xNN).
+std::string scriptLine(const Event& e);
+
+}  // namespace fendrel::testing
