@@ -3,86 +3,63 @@
 #include <algorithm>
 #include <array>
 
-#include "commands/commands.h"
 #include "interaction/selection.h"
 
 namespace fendrel {
 
 namespace {
 
-enum Flag : unsigned { kGuarded = 1, kRefreshes = 2, kCheckable = 4, kChecked = 8 };
+// Locking is no command of its own: it only changes the selection.
+void lock(FormState& s, Host&, Vec v) { lockClick(s, v); }
 
-// The kinds of element every vector menu has, one row each, the members for A, B and R side
-// by side. The first row is the menus themselves; the other rows are their items.
+constexpr unsigned kEntry = kGuarded | kRefreshes;  // a prompt that moves a tip
+
+// The items every vector menu has, one row a kind, the members for A, B and R side by side;
+// each is an item of its vector's menu.
 struct VectorFamily {
     PerVector<Menu> ids;
     PerVector<std::string_view> names;
-    PerVector<std::string_view> captions;
-    Handler handler;
+    PerVector<std::string_view> captions;  // at start-up
+    Command handler;
     unsigned flags;
-    PerVector<bool> enabled{true, true, true};
 };
 
-constexpr std::array<VectorFamily, 7> kVectorFamilies{{
-    {{Menu::SetA, Menu::SetB, Menu::SetR}, {"SetA", "SetB", "SetR"}, {"A", "B", "R"}, nullptr, 0,
-     {true, true, false}},  // R starts locked
-    {{Menu::SizeA, Menu::SizeB, Menu::SizeR}, {"SizeA", "SizeB", "SizeR"}, {"A", "B", "R"}, sizeClick,
-     kGuarded | kRefreshes},
-    {{Menu::Ax, Menu::Bx, Menu::Rx}, {"Ax", "Bx", "Rx"}, {"Ax", "Bx", "Rx"},
-     [](FormState& s, Host& h, Vec v) { componentClick(s, h, v, Axis::X); }, kGuarded | kRefreshes},
-    {{Menu::Ay, Menu::By, Menu::Ry}, {"Ay", "By", "Ry"}, {"Ay", "By", "Ry"},
-     [](FormState& s, Host& h, Vec v) { componentClick(s, h, v, Axis::Y); }, kGuarded | kRefreshes},
+constexpr std::array<VectorFamily, 6> kVectorFamilies{{
+    {{Menu::SizeA, Menu::SizeB, Menu::SizeR}, {"SizeA", "SizeB", "SizeR"}, {"A", "B", "R"}, sizeClick, kEntry},
+    {{Menu::Ax, Menu::Bx, Menu::Rx}, {"Ax", "Bx", "Rx"}, {"Ax", "Bx", "Rx"}, xComponentClick, kEntry},
+    {{Menu::Ay, Menu::By, Menu::Ry}, {"Ay", "By", "Ry"}, {"Ay", "By", "Ry"}, yComponentClick, kEntry},
     {{Menu::AngleA, Menu::AngleB, Menu::AngleR}, {"AngleA", "AngleB", "AngleR"}, {"Angle", "Angle", "Angle"},
-     angleClick, kGuarded | kRefreshes},
-    {{Menu::LockA, Menu::LockB, Menu::LockR}, {"LockA", "LockB", "LockR"}, {"Lock A", "Lock B", "Lock R"},
-     [](FormState& s, Host&, Vec v) { lockClick(s, v); }, 0},
-    {{Menu::ca, Menu::cb, Menu::cr}, {"ca", "cb", "cr"}, {"A constant", "B constant", "R constant"},
-     constantClick, kCheckable | kRefreshes},
+     angleClick, kEntry},
+    {{Menu::LockA, Menu::LockB, Menu::LockR}, {"LockA", "LockB", "LockR"}, {"Lock A", "Lock B", "Lock R"}, lock, 0},
+    {{Menu::ca, Menu::cb, Menu::cr}, {"ca", "cb", "cr"}, {"A constant", "B constant", "R constant"}, constantClick,
+     kCheckable | kRefreshes},
 }};
 
-struct OtherElement {
-    Menu id;
-    std::string_view name;
-    std::optional<Menu> parent;
-    std::string_view caption;
-    Handler handler;
-    unsigned flags;
-};
-
-constexpr std::array<OtherElement, 6> kOtherElements{{
-    {Menu::AngleMode, "AngleMode", {}, "Degrees", [](FormState& s, Host&, Vec) { angleModeClick(s); }, kRefreshes},
-    {Menu::Products, "Products", {}, "Products", [](FormState& s, Host& h, Vec) { productsClick(s, h); }, 0},
-    {Menu::Mode, "Mode", {}, "Mode", nullptr, 0},
-    {Menu::ModeA, "ModeA", Menu::Mode, "Mode A", [](FormState& s, Host&, Vec) { modeAClick(s); },
-     kGuarded | kCheckable | kChecked},
-    {Menu::ModeB, "ModeB", Menu::Mode, "Mode B", [](FormState& s, Host&, Vec) { modeBClick(s); },
-     kGuarded | kCheckable},
-    {Menu::Info, "Info", {}, "Info", [](FormState&, Host& h, Vec) { infoClick(h); }, 0},
+// The menu-bar titles and the items that belong to no vector.
+constexpr std::array<Element, 9> kOtherElements{{
+    // id             name         parent      start-up caption  handler         vector  flags
+    {Menu::SetA,      "SetA",      {},         "A",              nullptr,        Vec::A, 0},
+    {Menu::SetB,      "SetB",      {},         "B",              nullptr,        Vec::B, 0},
+    {Menu::SetR,      "SetR",      {},         "R",              nullptr,        Vec::R, kDisabled},  // R starts locked
+    {Menu::AngleMode, "AngleMode", {},         "Degrees",        angleModeClick, {},     kRefreshes},
+    {Menu::Products,  "Products",  {},         "Products",       productsClick,  {},     0},
+    {Menu::Mode,      "Mode",      {},         "Mode",           nullptr,        {},     0},
+    {Menu::ModeA,     "ModeA",     Menu::Mode, "Mode A",         modeAClick,     {},     kGuarded | kCheckable | kChecked},
+    {Menu::ModeB,     "ModeB",     Menu::Mode, "Mode B",         modeBClick,     {},     kGuarded | kCheckable},
+    {Menu::Info,      "Info",      {},         "Info",           infoClick,      {},     0},
 }};
 
-constexpr Element withFlags(Element e, unsigned flags) {
-    e.checked = (flags & kChecked) != 0;
-    e.checkable = (flags & kCheckable) != 0;
-    e.guarded = (flags & kGuarded) != 0;
-    e.refreshes = (flags & kRefreshes) != 0;
-    return e;
-}
-
-constexpr PerMenu<Element> buildTable() {
-    PerMenu<Element> table;
+// Every element at the place of its id, so that the table reads in menu-bar order.
+constexpr PerMenu<Element> byId() {
+    PerMenu<Element> table{};
     for (const VectorFamily& f : kVectorFamilies)
-        for (Vec v : kVectors) {
-            const std::optional<Menu> parent = f.handler ? std::optional(kSetMenus[v]) : std::nullopt;
-            table[f.ids[v]] =
-                withFlags({f.ids[v], f.names[v], parent, f.captions[v], f.enabled[v], false, false, f.handler, v},
-                          f.flags);
-        }
-    for (const OtherElement& o : kOtherElements)
-        table[o.id] = withFlags({o.id, o.name, o.parent, o.caption, true, false, false, o.handler}, o.flags);
+        for (Vec v : kVectors)
+            table[f.ids[v]] = {f.ids[v], f.names[v], kSetMenus[v], f.captions[v], f.handler, v, f.flags};
+    for (const Element& e : kOtherElements) table[e.id] = e;
     return table;
 }
 
-constexpr PerMenu<Element> kTable = buildTable();
+constexpr PerMenu<Element> kTable = byId();
 static_assert(std::all_of(kTable.begin(), kTable.end(), [](const Element& e) { return !e.name.empty(); }),
               "every menu element has a row");
 

@@ -27,7 +27,7 @@ void Form::clickLabel(Vec v) { labelClick(state_, v); }
 void Form::clickMenu(Menu m) {
     const Element& e = element(m);
     if (!e.handler || !state_.enabled(m) || (e.parent && !state_.enabled(*e.parent))) return;
-    if (e.guarded)
+    if (e.is(kGuarded))
         guarded([&] { e.handler(state_, host_, e.vector); });
     else
         e.handler(state_, host_, e.vector);

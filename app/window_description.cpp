@@ -23,8 +23,7 @@ FormState initialForm() {
         Label{6960, 4920, "B", "", 0x00FF00, 0x800000, false, 9.75},
         Label{6840, 480, "R ", "", 0x00FFFF, 0x800000, false, 9.75},
     };
-    s.stacking = {Vec::A, Vec::B, Vec::R};
-    for (const Element& e : elements()) s.menu(e.id) = {std::string(e.caption), e.enabled, e.checked};
+    for (const Element& e : elements()) s.menu(e.id) = {std::string(e.caption), !e.is(kDisabled), e.is(kChecked)};
     return s;
 }
 

@@ -5,7 +5,7 @@
 
 namespace fendrel {
 
-void infoClick(Host& host) {
+void infoClick(FormState&, Host& host, Vec) {
     constexpr char kCR = '\r';
     std::string text = "Fendrel was made by the Fendrel contributors";
     text += kCR;

@@ -3,7 +3,7 @@
 
 namespace fendrel {
 
-void angleModeClick(FormState& s) {
+void angleModeClick(FormState& s, Host&, Vec) {
     s.vars.radMode = !s.vars.radMode;
     s.menu(Menu::AngleMode).caption = s.vars.radMode ? "Radians" : "Degrees";
     grandezze(s);

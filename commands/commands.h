@@ -7,14 +7,19 @@
 // without effect, when the prompt is cancelled or the reply is not a finite number.
 namespace fendrel {
 
-void sizeClick(FormState& s, Host& host, Vec v);                       // SizeA, SizeB, SizeR
-void componentClick(FormState& s, Host& host, Vec v, Axis axis);      // Ax .. Ry
-void angleClick(FormState& s, Host& host, Vec v);                      // AngleA, AngleB, AngleR
-void constantClick(FormState& s, Host& host, Vec v);                   // ca, cb, cr
-void angleModeClick(FormState& s);                                     // AngleMode
-void modeAClick(FormState& s);                                         // ModeA
-void modeBClick(FormState& s);                                         // ModeB
-void productsClick(const FormState& s, Host& host);                    // Products
-void infoClick(Host& host);                                            // Info
+// Every command takes the same arguments, so that the element table can name it: a command
+// of a vector's menu is given that vector, the others ignore it.
+using Command = void (*)(FormState& s, Host& host, Vec v);
+
+void sizeClick(FormState& s, Host& host, Vec v);        // SizeA, SizeB, SizeR
+void xComponentClick(FormState& s, Host& host, Vec v);  // Ax, Bx, Rx
+void yComponentClick(FormState& s, Host& host, Vec v);  // Ay, By, Ry
+void angleClick(FormState& s, Host& host, Vec v);       // AngleA, AngleB, AngleR
+void constantClick(FormState& s, Host& host, Vec v);    // ca, cb, cr
+void angleModeClick(FormState& s, Host&, Vec);          // AngleMode
+void modeAClick(FormState& s, Host&, Vec);              // ModeA
+void modeBClick(FormState& s, Host&, Vec);              // ModeB
+void productsClick(FormState& s, Host& host, Vec);      // Products
+void infoClick(FormState&, Host& host, Vec);            // Info
 
 }  // namespace fendrel

@@ -27,15 +27,9 @@ constexpr std::array<ComponentPrompt, 6> kPrompts{{
     {Vec::R, Axis::Y, "Current value :", "Ry"},
 }};
 
-const ComponentPrompt& promptFor(Vec v, Axis axis) {
-    return *std::find_if(kPrompts.begin(), kPrompts.end(),
-                         [&](const ComponentPrompt& p) { return p.vector == v && p.axis == axis; });
-}
-
-}  // namespace
-
 void componentClick(FormState& s, Host& host, Vec v, Axis axis) {
-    const ComponentPrompt& prompt = promptFor(v, axis);
+    const ComponentPrompt& prompt = *std::find_if(
+        kPrompts.begin(), kPrompts.end(), [&](const ComponentPrompt& p) { return p.vector == v && p.axis == axis; });
     const bool y = axis == Axis::Y;
     Line& l = s.line(v);
     const float c = y ? -(l.y2 - l.y1) : l.x2 - l.x1;
@@ -47,5 +41,10 @@ void componentClick(FormState& s, Host& host, Vec v, Axis axis) {
         l.x2 = single(l.x1 + *typed);
     followUpAndRefresh(s, v, !y, y);
 }
+
+}  // namespace
+
+void xComponentClick(FormState& s, Host& host, Vec v) { componentClick(s, host, v, Axis::X); }
+void yComponentClick(FormState& s, Host& host, Vec v) { componentClick(s, host, v, Axis::Y); }
 
 }  // namespace fendrel

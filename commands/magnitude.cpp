@@ -10,26 +10,25 @@
 namespace fendrel {
 
 void sizeClick(FormState& s, Host& host, Vec v) {
-    const Line& l = s.line(v);
+    Line& l = s.line(v);
     const float dx = l.x2 - l.x1;
     const float dy = l.y2 - l.y1;
     const Number divisor = s.vars.mod[v];
     const auto m = askNumber(host, "Current value :" + display(divisor), kVectorTitles[v]);
     if (!m) return;
 
-    Line& edited = s.line(v);
     const double mod = divisor.read();
     if (mod != 0) {
         const double ndx = (dx * *m) / mod;
         const double ndy = (dy * *m) / mod;
-        edited.x2 = single(edited.x1 + ndx);
-        edited.y2 = single(edited.y1 + ndy);
+        l.x2 = single(l.x1 + ndx);
+        l.y2 = single(l.y1 + ndy);
     } else {
         // No extent to scale: the vector takes the length along the direction it is shown with.
         const double angle = s.vars.ang[v].read();
         const double theta = s.vars.radMode ? angle : angle / kDegreesPerRadian;
-        edited.x2 = single(edited.x1 + *m * std::cos(theta));
-        edited.y2 = single(edited.y1 - *m * std::sin(theta));
+        l.x2 = single(l.x1 + *m * std::cos(theta));
+        l.y2 = single(l.y1 - *m * std::sin(theta));
     }
     followUpAndRefresh(s, v);
 }

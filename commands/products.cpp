@@ -31,7 +31,7 @@ std::string productLine(std::string_view head, double mod1, double mod2, double 
 
 }  // namespace
 
-void productsClick(const FormState& s, Host& host) {
+void productsClick(FormState& s, Host& host, Vec) {
     const Vars& v = s.vars;
     const double a = v.mod[Vec::A].read(), b = v.mod[Vec::B].read(), r = v.mod[Vec::R].read();
     std::string text;

@@ -3,7 +3,7 @@
 
 namespace fendrel {
 
-void modeAClick(FormState& s) {
+void modeAClick(FormState& s, Host&, Vec) {
     s.menu(Menu::ModeA).checked = true;
     s.menu(Menu::ModeB).checked = false;
     Line& b = s.line(Vec::B);
@@ -14,11 +14,10 @@ void modeAClick(FormState& s) {
     b.x1 = a.x1;
     b.x2 = a.x1 + dx;
     b.y2 = a.y1 + dy;
-    s.label(Vec::B).top = b.y2;
-    s.label(Vec::B).left = b.x2;
+    s.putLabelOnTip(Vec::B);
 }
 
-void modeBClick(FormState& s) {
+void modeBClick(FormState& s, Host&, Vec) {
     s.menu(Menu::ModeA).checked = false;
     s.menu(Menu::ModeB).checked = true;
     drawB(s);

@@ -11,18 +11,14 @@ namespace {
 // in single precision. No refresh: no vector changes.
 void dragFigure(FormState& s, float x, float y) {
     const float dx = x - s.line(Vec::A).x1;
-    for (Line& l : s.lines) {
+    const float dy = y - s.line(Vec::A).y1;
+    for (Vec v : kVectors) {
+        Line& l = s.line(v);
         l.x1 = l.x1 + dx;
         l.x2 = l.x2 + dx;
-    }
-    const float dy = y - s.line(Vec::A).y1;
-    for (Line& l : s.lines) {
         l.y1 = l.y1 + dy;
         l.y2 = l.y2 + dy;
-    }
-    for (Vec v : kVectors) {
-        s.label(v).top = s.line(v).y2;
-        s.label(v).left = s.line(v).x2;
+        s.putLabelOnTip(v);
     }
 }
 

@@ -28,8 +28,7 @@ void drawB(FormState& s) {
     b.y1 = s.line(Vec::A).y2;
     b.x1 = s.line(Vec::A).x2;
     b.x2 = s.line(Vec::R).x2;
-    s.label(Vec::B).top = b.y2;
-    s.label(Vec::B).left = b.x2;
+    s.putLabelOnTip(Vec::B);
 }
 
 void resultantFollowsA(FormState& s) {

@@ -42,13 +42,7 @@ void grandezze(FormState& s) {
         const double dx = static_cast<double>(l.x2) - l.x1;
         s.vars.mod[v] = Number::dbl(std::sqrt(std::pow(dy, 2.0) + std::pow(dx, 2.0)));
         s.label(v).tooltip = kLetters[v];
-    }
-    for (Vec v : kVectors) {
-        s.label(v).top = s.line(v).y2;
-        s.label(v).left = s.line(v).x2;
-    }
-    for (Vec v : kVectors) {
-        const Line& l = s.line(v);
+        s.putLabelOnTip(v);
         const float x = l.x2 - l.x1;
         s.vars.comp[v][Axis::X] = Number::single(round2(x));
         showComponent(s, v, Axis::X);
@@ -57,9 +51,8 @@ void grandezze(FormState& s) {
         showComponent(s, v, Axis::Y);
         // The direction is taken from the components as their plain text reads back.
         s.vars.ang[v] = Number::dbl(atn2(plainDouble(x), plainDouble(y), s.vars.radMode));
-    }
-    for (Vec v : kVectors)
         s.menu(kSetMenus[v]).caption = vectorCaption(v, s.vars.mod[v].read(), s.vars.ang[v].read(), s.vars.radMode);
+    }
     angoli(s.vars);
     converse(s);
 }

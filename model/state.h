@@ -69,6 +69,8 @@ struct FormState {
     MenuElement& menu(Menu m) { return menus[m]; }
     const MenuElement& menu(Menu m) const { return menus[m]; }
 
+    // The name label's top-left corner goes to the line's tip.
+    void putLabelOnTip(Vec v) { label(v).top = line(v).y2; label(v).left = line(v).x2; }
     void bringToFront(Vec v);
     Vec topLabel() const { return stacking.back(); }
 

@@ -15,23 +15,23 @@ std::string jsonNumber(double v) {
 
 namespace {
 
+// Quotes and backslashes escaped, line breaks and tabs by their short escapes, the other
+// control characters as \u00XX.
 std::string quoted(std::string_view text) {
     std::string out = "\"";
     for (char c : text) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
-                    out += buf;
-                } else {
-                    out += c;
-                }
+        const char* shortEscape = c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : nullptr;
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (shortEscape) {
+            out += shortEscape;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+            out += buf;
+        } else {
+            out += c;
         }
     }
     return out + "\"";

@@ -38,11 +38,9 @@ template <class T>
 T parse(std::string_view word, const char* what) {
     T value{};
     const auto res = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (res.ec != std::errc() || res.ptr != word.data() + word.size())
-        throw ScriptError(std::string("bad ") + what + " \"" + std::string(word) + "\"");
-    if constexpr (std::is_floating_point_v<T>) {
-        if (!std::isfinite(value)) throw ScriptError(std::string("bad ") + what + " \"" + std::string(word) + "\"");
-    }
+    bool ok = res.ec == std::errc() && res.ptr == word.data() + word.size();
+    if constexpr (std::is_floating_point_v<T>) ok = ok && std::isfinite(value);
+    if (!ok) throw ScriptError(std::string("bad ") + what + " \"" + std::string(word) + "\"");
     return value;
 }
 

@@ -31,7 +31,7 @@ MenuTree::MenuTree(QMenuBar& bar, std::function<void(Menu)> chosen) {
         }
         QAction* action = actions_[e.id];
         action->setObjectName(name);
-        action->setCheckable(e.checkable);
+        action->setCheckable(e.is(kCheckable));
         if (!menus_[e.id]) QObject::connect(action, &QAction::triggered, action, [chosen, m = e.id] { chosen(m); });
     }
 }
@@ -42,11 +42,10 @@ void MenuTree::render(const FormState& s) {
         const MenuElement& shown = s.menu(e.id);
         action->setText(withoutMnemonics(shown.caption));
         // A disabled menu keeps its items from being chosen; its action alone would not.
-        if (menus_[e.id]) {
+        if (menus_[e.id])
             menus_[e.id]->setEnabled(shown.enabled);
-        } else {
+        else
             action->setEnabled(shown.enabled);
-        }
         // Qt toggles a checkable action on its own when triggered; the model decides.
         if (action->isCheckable()) action->setChecked(shown.checked);
     }

@@ -43,7 +43,7 @@ void deliver(const Event& e, Form& form, ScriptHost& host) {
 
 bool endsWithRefresh(const Event& e) {
     if (e.kind == Event::Kind::Move) return e.button == 1;
-    return e.kind == Event::Kind::MenuClick && element(e.menu).refreshes;
+    return e.kind == Event::Kind::MenuClick && element(e.menu).is(kRefreshes);
 }
 
 bool movesOneAxisOfR(const Event& e) {
