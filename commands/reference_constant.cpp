@@ -1,4 +1,3 @@
-#include <array>
 #include <cmath>
 
 #include "commands/commands.h"

@@ -71,23 +71,23 @@ std::string label(const Label& l) {
 }
 
 // "modA", "modB", "modR": one field a vector.
-void perVector(Object& o, std::string_view prefix, const PerVector<Number>& values) {
+void vectorFields(Object& o, std::string_view prefix, const PerVector<Number>& values) {
     for (Vec v : kVectors) o.field(std::string(prefix) + std::string(kLetters[v]), number(values[v]));
 }
 
 std::string vars(const Vars& v) {
     Object o;
-    perVector(o, "mod", v.mod);
+    vectorFields(o, "mod", v.mod);
     for (Vec w : kVectors)
         for (Axis axis : kAxes)
             o.field("comp" + std::string(kLetters[w]) + std::string(kAxisLetters[axis]), number(v.comp[w][axis]));
     o.field("kConst", number(v.kConst));
     o.field("curVec", v.curVec == 0 ? "null" : std::to_string(v.curVec));
     o.field("radMode", boolean(v.radMode));
-    perVector(o, "ang", v.ang);
+    vectorFields(o, "ang", v.ang);
     const char* betweens[] = {"angAB", "angAR", "angBR"};
     for (size_t i = 0; i < 3; ++i) o.field(betweens[i], number(v.between[i]));
-    perVector(o, "col", v.col);
+    vectorFields(o, "col", v.col);
     return o.str();
 }
 
