@@ -39,7 +39,7 @@ void grandezze(FormState& s) {
         const Line& l = s.line(v);
         const double dy = static_cast<double>(l.y2) - l.y1;
         const double dx = static_cast<double>(l.x2) - l.x1;
-        s.vars.mod[static_cast<size_t>(index(v))] = Number::dbl(std::sqrt(std::pow(dy, 2.0) + std::pow(dx, 2.0)));
+        s.vars.mod[static_cast<size_t>(index(v))] = Number::dbl(std::sqrt(dy * dy + dx * dx));
         s.label(v).tooltip = letter(v);
     }
     for (Vec v : kVectors) {
