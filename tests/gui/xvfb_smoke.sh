@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Fendrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real window on a virtual X server: it carries the class its desktop entry names, the
 # arrows are painted where their window units put them, and a left-button drag with real
 # button state moves A's tip.
