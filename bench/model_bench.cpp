@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the window logic on its hot paths: the refresh, a tip-drag event, a command.
 #include <benchmark/benchmark.h>
 

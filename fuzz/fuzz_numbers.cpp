@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes through the number rules: the reader on the bytes as typed text, then the
 // display format, the plain text, the trimmed form and the 2-decimal rounding of what was
 // read and of every float and double the raw bytes spell.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes decoded into a session of events on the window over the scripted host; the state
 // is checked after the load and after every event. On a broken invariant the session is
 // printed as a fendrel-script scenario before the abort, so it can be replayed by hand;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target's entry point once on every file of the directories it is given,
 // without the fuzzing engine, so the seeds and the saved reproducers are checked by an
 // ordinary test with any compiler. A broken invariant aborts, which fails the test.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/numbers.h"
 
 #include <charconv>
@@ -189,7 +191,7 @@ std::string plainText(float v) {
     std::string text = display(v);
     if (text.front() == ' ') text.erase(0, 1);
     const size_t dot = text.front() == '-' ? 1 : 0;
-    if (text.size() > dot && text[dot] == '.') text.insert(dot, "0");
+    if (text.size() > dot && text[dot] == '.') text.insert(dot, 1, '0');
     return text;
 }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/refresh.h"
 
 #include <cmath>
@@ -40,7 +42,7 @@ void grandezze(FormState& s) {
         const Line& l = s.line(v);
         const double dy = static_cast<double>(l.y2) - l.y1;
         const double dx = static_cast<double>(l.x2) - l.x1;
-        s.vars.mod[v] = Number::dbl(std::sqrt(std::pow(dy, 2.0) + std::pow(dx, 2.0)));
+        s.vars.mod[v] = Number::dbl(std::sqrt(dy * dy + dx * dx));
         s.label(v).tooltip = kLetters[v];
         s.putLabelOnTip(v);
         const float x = l.x2 - l.x1;

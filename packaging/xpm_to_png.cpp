@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: writes an XPM image out as PNG, for the hicolor icon theme.
 #include <QImage>
 #include <cstdio>

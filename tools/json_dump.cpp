@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/json_dump.h"
 
 #include <charconv>
@@ -113,7 +115,10 @@ std::string dumpJson(const FormState& s, const std::vector<DialogRecord>& dialog
                                 .field("checked", boolean(m.checked)).str());
     }
     std::string list = "[";
-    for (const DialogRecord& d : dialogs) list += (list.size() > 1 ? "," : "") + dialog(d);
+    for (const DialogRecord& d : dialogs) {
+        if (list.size() > 1) list += ',';
+        list += dialog(d);
+    }
     list += "]";
     return Object()
         .field("window", Object().field("caption", quoted(s.caption)).field("backColor", jsonNumber(s.backColor)).str())

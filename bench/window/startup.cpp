@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the real window: milliseconds from the process's start and from main() to
 // the end of the canvas's first paint, and the resident memory at that moment.
 #include <chrono>

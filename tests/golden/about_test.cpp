@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: its line structure, the one-in-ten mail line and its frame.
 #include <gtest/gtest.h>
 

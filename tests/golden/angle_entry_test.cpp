@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing a new direction for A, B or R in the current angle unit.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The angle unit title: every shown and typed angle in degrees or radians.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing a new x or y component (the Ax ... Ry items), y counted upwards.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Direction angles (quadrants, the inexact literals, the wrap near a full turn) and the angles
 // between vectors, as the refresh stores and shows them.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario driver's own contract: script errors, unanswered prompts, the dump's shape and
 // the dialogs list, and menus that cannot be chosen.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dump reader itself: a mis-read dump would hide faults in every other test.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing a new magnitude for A, B or R (the first item of each vector menu).
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer movement: the tip drag for every selection and lock in both layouts of B, the
 // figure drag with the right button, and the button dispatch.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules as they reach the screen: 2-decimal rounding, the display format of
 // singles and doubles (exponent form from 10^15 up), the plain text of a single and the
 // reader of typed replies.

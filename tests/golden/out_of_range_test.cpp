@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End points beyond 10,000,000 window units (or not finite): the handler leaves no trace.
 #include <gtest/gtest.h>
 

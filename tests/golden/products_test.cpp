@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scalar products report: three lines written out factor by factor, in window units.
 #include <gtest/gtest.h>
 

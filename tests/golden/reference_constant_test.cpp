@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constant items (reference vector and its declared magnitude) and the captions shown in
 // reference units.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Label clicks (which vector the left-button drag moves) and the three lock items.
 #include <gtest/gtest.h>
 

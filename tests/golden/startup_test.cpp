@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it opens: the three background draws as whole-dump goldens (degrees, then
 // radians after one click on the unit title), plus the start-up facts that matter most.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Fendrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shell functions that run the program's window on a virtual X server of its own.
 # Source this file, then: xvfb_start DIR; window_start APP; ... ; session_stop.
 # Needs Xvfb and xdotool; the caller checks that they exist.

@@ -1,10 +1,14 @@
 #!/bin/bash
-# The real window on a virtual X server: the arrows are painted where their window units
-# put them, and a left-button drag with real button state moves A's tip.
-# Usage: xvfb_smoke.sh FENDREL XWD_PIXELS
+# SPDX-FileCopyrightText: 2026 The Fendrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real window on a virtual X server: it carries the class its desktop entry names, the
+# arrows are painted where their window units put them, and a left-button drag with real
+# button state moves A's tip.
+# Usage: xvfb_smoke.sh FENDREL XWD_PIXELS DESKTOP_ENTRY
 set -u
 app=$1
 pixels=$2
+entry=$3
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
 done
@@ -18,6 +22,9 @@ xvfb_start "$work" || fail "no X server"
 window_start "$app" || fail "no window"
 eventually canvas_find "$pixels" || fail "no canvas background found in the window"
 echo "window $WIDTH x $HEIGHT at ($X, $Y), canvas from y = $CANVAS_TOP"
+# The desktop matches the window to its entry, and so to its name and icon, by class.
+class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+xdotool search --class "^$class\$" | grep -qx "$WINDOW" || fail "the window's class is not $class"
 
 colour_a=FF8080  # 0x8080FF with red in the low byte
 colour_b=00FF00

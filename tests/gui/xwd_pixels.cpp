@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads pixels of an X window dump for shell scripts:
 //   xwd_pixels DUMP at X Y                   prints the colour as RRGGBB
 //   xwd_pixels DUMP column X Y0 Y1           prints the colours from Y0 to Y1, one a line

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random sequences of events through the window logic, checking after every event
 // what must always hold.
 #include <gtest/gtest.h>
