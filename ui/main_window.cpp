@@ -21,7 +21,17 @@ MainWindow::MainWindow()
       menus_(*menuBar(), [this](Menu m) {
           form_.clickMenu(m);
           render();
-      }) {
+      }),
+      edit_(
+          *menuBar(),
+          [this] {
+              form_.undo();
+              render();
+          },
+          [this] {
+              form_.redo();
+              render();
+          }) {
     canvas_->setObjectName(QStringLiteral("canvas"));
     setCentralWidget(canvas_);
     setWindowIcon(makeWindowIcon());
@@ -34,6 +44,14 @@ MainWindow::MainWindow()
         });
         labels_[slot(v)] = label;
     }
+    connect(canvas_, &Canvas::pressed, this, [this] {
+        form_.mousePress();
+        render();
+    });
+    connect(canvas_, &Canvas::released, this, [this] {
+        form_.mouseRelease();
+        render();
+    });
     connect(canvas_, &Canvas::pointerMoved, this, [this](int button, int shift, float x, float y) {
         form_.mouseMove(button, shift, x, y);
         render();
@@ -54,6 +72,7 @@ void MainWindow::render() {
         stackingShown_ = s.stacking;
     }
     menus_.render(s);
+    edit_.render(form_.history());
 }
 
 }  // namespace fendrel

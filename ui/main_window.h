@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include "app/form.h"
+#include "ui/edit_menu.h"
 #include "ui/menu_tree.h"
 #include "ui/qt_host.h"
 
@@ -32,6 +33,7 @@ private:
     Canvas* canvas_;
     std::array<VectorLabel*, 3> labels_{};
     MenuTree menus_;
+    EditMenu edit_;
     std::optional<std::array<Vec, 3>> stackingShown_;
 };
 
