@@ -51,7 +51,7 @@ TEST_F(EditMenuTest, ADragIsOneStepThatTheKeysTakeBackAndPutBack) {
     EXPECT_EQ(tipOfA(), dragged);
 }
 
-TEST_F(EditMenuTest, TheItemsUndoAMenuCommandAndRedoAfterANewStepDoesNothing) {
+TEST_F(EditMenuTest, TheItemsUndoAMenuCommandAndANewStepDisablesRedo) {
     action("LockB").trigger();
     EXPECT_FALSE(menu("SetB").isEnabled());
     action("Undo").trigger();
