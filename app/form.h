@@ -9,9 +9,9 @@
 namespace fendrel {
 
 // The window's logic behind its events: the real window and the scenario driver both
-// deliver every event here and render what `state()` holds afterwards. Every event the
-// user makes is one step of the history, except the moves between a press and a release,
-// which together form one.
+// deliver every event here and render what `state()` holds afterwards. Each event that
+// changes what the window shows is one step of the history, except the moves between a
+// press and a release, which together form one.
 class Form {
 public:
     explicit Form(Host& host);
