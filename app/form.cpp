@@ -18,15 +18,56 @@ void Form::guarded(Handler handler) {
     if (!coordinatesInRange(state_)) state_ = std::move(before);
 }
 
+template <class Event>
+void Form::step(Event event) {
+    closeGesture();
+    FormState before = state_;
+    event();
+    history_.record(std::move(before), state_);
+}
+
+void Form::closeGesture() {
+    if (!gestureStart_) return;
+    history_.record(std::move(*gestureStart_), state_);
+    gestureStart_.reset();
+}
+
 void Form::load() { formLoad(state_, host_); }
 
 void Form::mouseMove(int button, int shift, float x, float y) {
-    guarded([&] { formMouseMove(state_, button, shift, x, y); });
+    const auto move = [&] { guarded([&] { formMouseMove(state_, button, shift, x, y); }); };
+    if (gestureStart_) {
+        move();
+    } else {
+        step(move);
+    }
 }
 
-void Form::clickLabel(Vec v) { labelClick(state_, v); }
+void Form::mousePress() {
+    if (!gestureStart_) gestureStart_ = state_;
+}
+
+void Form::mouseRelease() { closeGesture(); }
+
+void Form::clickLabel(Vec v) {
+    step([&] { labelClick(state_, v); });
+}
 
 void Form::clickMenu(Menu m) {
+    step([&] { runMenu(m); });
+}
+
+void Form::undo() {
+    closeGesture();
+    history_.undo(state_);
+}
+
+void Form::redo() {
+    closeGesture();
+    history_.redo(state_);
+}
+
+void Form::runMenu(Menu m) {
     const Element& e = element(m);
     if (!e.handler || !state_.enabled(m) || (e.parent && !state_.enabled(*e.parent))) return;
     if (e.is(kGuarded))

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Speed of the window logic on its hot paths: the refresh, a tip-drag event, a command.
+// Speed of the window logic on its hot paths: the refresh, a tip-drag event, a command;
+// and what the history costs: the time a step adds to an event, the memory of the steps kept.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include "app/form.h"
 #include "model/refresh.h"
@@ -10,6 +12,9 @@
 using namespace fendrel;
 
 namespace {
+
+// Bytes of the heap in use right now.
+double heapInUse() { return static_cast<double>(mallinfo2().uordblks); }
 
 // The refresh of a loaded window, optionally with A marked as the reference vector.
 void refresh(benchmark::State& state, bool withReferenceVector) {
@@ -29,10 +34,13 @@ void refresh(benchmark::State& state, bool withReferenceVector) {
 BENCHMARK_CAPTURE(refresh, plain, false);
 BENCHMARK_CAPTURE(refresh, withReferenceVector, true);
 
-void BM_TipDragEvent(benchmark::State& state) {
+// A tip drag on its own is a step; inside a gesture it is not, so the difference between the
+// two is what recording a step costs (with the kept steps full, the oldest goes each time).
+void tipDragEvent(benchmark::State& state, bool insideAGesture) {
     ScriptHost host;
     Form form(host);
     form.load();
+    if (insideAGesture) form.mousePress();
     float x = 3000;
     for (auto _ : state) {
         x = x == 3000 ? 3015.5f : 3000;
@@ -40,7 +48,24 @@ void BM_TipDragEvent(benchmark::State& state) {
         benchmark::DoNotOptimize(form.state());
     }
 }
-BENCHMARK(BM_TipDragEvent);
+BENCHMARK_CAPTURE(tipDragEvent, aStepOfItsOwn, false);
+BENCHMARK_CAPTURE(tipDragEvent, insideAGesture, true);
+
+// The heap taken by a window whose history holds every step it keeps.
+void BM_KeptStepsMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        const double before = heapInUse();
+        ScriptHost host;
+        Form form(host);
+        form.load();
+        const double loaded = heapInUse();
+        for (size_t n = 0; n < History::kKept; ++n) form.mouseMove(1, 0, 3000.0f + static_cast<float>(n), 1200);
+        state.counters["loadedWindowBytes"] = loaded - before;
+        state.counters["keptStepsMB"] = (heapInUse() - loaded) / 1e6;
+        state.counters["steps"] = static_cast<double>(form.history().undoCount());
+    }
+}
+BENCHMARK(BM_KeptStepsMemory)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // One command answered alternately with two replies, so that every run moves the tip.
 void commandAfterReply(benchmark::State& state, Menu item, const char* first, const char* second) {

@@ -103,7 +103,7 @@ std::string dialog(const DialogRecord& d) {
 
 }  // namespace
 
-std::string dumpJson(const FormState& s, const std::vector<DialogRecord>& dialogs) {
+std::string dumpJson(const FormState& s, const History& history, const std::vector<DialogRecord>& dialogs) {
     Object lines, labels, menus;
     for (Vec v : kVectors) {
         lines.field(kLineNames[v], line(s.line(v)));
@@ -128,6 +128,10 @@ std::string dumpJson(const FormState& s, const std::vector<DialogRecord>& dialog
         .field("menus", menus.str())
         .field("vars", vars(s.vars))
         .field("dialogs", list)
+        .field("history", Object()
+                              .field("undo", std::to_string(history.undoCount()))
+                              .field("redo", std::to_string(history.redoCount()))
+                              .str())
         .str();
 }
 

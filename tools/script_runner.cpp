@@ -78,6 +78,26 @@ public:
             requireLoaded();
             const int button = parse<int>(w[1], "button");
             form_->mouseMove(button, 0, parse<float>(w[2], "x"), parse<float>(w[3], "y"));
+        } else if (cmd == "press") {
+            expectWords(w, 4);
+            requireLoaded();
+            // Where and with which buttons only matters to the moves that follow.
+            parse<int>(w[1], "button");
+            parse<float>(w[2], "x");
+            parse<float>(w[3], "y");
+            form_->mousePress();
+        } else if (cmd == "release") {
+            expectWords(w, 1);
+            requireLoaded();
+            form_->mouseRelease();
+        } else if (cmd == "undo") {
+            expectWords(w, 1);
+            requireLoaded();
+            form_->undo();
+        } else if (cmd == "redo") {
+            expectWords(w, 1);
+            requireLoaded();
+            form_->redo();
         } else if (cmd == "click") {
             expectWords(w, 2);
             requireLoaded();
@@ -89,7 +109,7 @@ public:
         } else if (cmd == "dump") {
             expectWords(w, 1);
             requireLoaded();
-            out_ << dumpJson(form_->state(), host_.takeDialogs()) << '\n' << std::flush;
+            out_ << dumpJson(form_->state(), form_->history(), host_.takeDialogs()) << '\n' << std::flush;
         } else {
             throw ScriptError("unknown command \"" + std::string(cmd) + "\"");
         }

@@ -60,7 +60,14 @@ void Canvas::paintEvent(QPaintEvent*) {
 
 // Accepting the press keeps the implicit grab on the canvas, so a drag goes on over the
 // labels and outside the window.
-void Canvas::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void Canvas::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    emit pressed();
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->buttons() == Qt::NoButton) emit released();
+}
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = WindowUnits::of(*this).toUnits(event->position());

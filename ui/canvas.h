@@ -24,11 +24,15 @@ public:
 signals:
     // button: 1 for the left button plus 2 for the right; shift: 1 while Shift is held.
     void pointerMoved(int button, int shift, float x, float y);
+    // A button went down; every button is up again.
+    void pressed();
+    void released();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     Color background_ = 0;

@@ -19,7 +19,17 @@ MainWindow::MainWindow()
       menus_(*menuBar(), [this](Menu m) {
           form_.clickMenu(m);
           render();
-      }) {
+      }),
+      edit_(
+          *menuBar(),
+          [this] {
+              form_.undo();
+              render();
+          },
+          [this] {
+              form_.redo();
+              render();
+          }) {
     canvas_->setObjectName(QStringLiteral("canvas"));
     setCentralWidget(canvas_);
     setWindowIcon(makeWindowIcon());
@@ -32,6 +42,14 @@ MainWindow::MainWindow()
         });
         labels_[v] = label;
     }
+    connect(canvas_, &Canvas::pressed, this, [this] {
+        form_.mousePress();
+        render();
+    });
+    connect(canvas_, &Canvas::released, this, [this] {
+        form_.mouseRelease();
+        render();
+    });
     connect(canvas_, &Canvas::pointerMoved, this, [this](int button, int shift, float x, float y) {
         form_.mouseMove(button, shift, x, y);
         render();
@@ -52,6 +70,7 @@ void MainWindow::render() {
         stackingShown_ = s.stacking;
     }
     menus_.render(s);
+    edit_.render(form_.history());
 }
 
 }  // namespace fendrel

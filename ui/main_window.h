@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include "app/form.h"
+#include "ui/edit_menu.h"
 #include "ui/menu_tree.h"
 #include "ui/qt_host.h"
 
@@ -34,6 +35,7 @@ private:
     Canvas* canvas_;
     PerVector<VectorLabel*> labels_{};
     MenuTree menus_;
+    EditMenu edit_;
     std::optional<std::array<Vec, 3>> stackingShown_;
 };
 

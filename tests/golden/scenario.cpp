@@ -79,7 +79,7 @@ double var(const Json& dump, std::string_view name) { return dump["vars"][name].
 const Json& dialogs(const Json& dump) { return dump["dialogs"]; }
 
 std::string stateDifference(const Json& before, const Json& after) {
-    return firstDifference(before, after, {"dialogs"});
+    return firstDifference(before, after, {"dialogs", "history"});
 }
 
 void expectPrompt(const Json& dialog, std::string_view text, std::string_view title,

@@ -54,7 +54,8 @@ std::string labelCaption(const Json& dump, std::string_view label);
 double var(const Json& dump, std::string_view name);
 const Json& dialogs(const Json& dump);
 
-// Where the window state of two dumps first differs (the dialogs are not compared).
+// Where the window state of two dumps first differs (the dialogs and the history are not
+// compared).
 std::string stateDifference(const Json& before, const Json& after);
 
 // Expects `dialog` to be an input prompt with these texts.

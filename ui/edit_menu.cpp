@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/edit_menu.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace fendrel {
+
+namespace {
+
+// The bar's "Info" title, which the menu goes in front of.
+QAction* infoTitle(QMenuBar& bar) {
+    for (QAction* a : bar.actions())
+        if (a->objectName() == QLatin1String("Info")) return a;
+    return nullptr;
+}
+
+QAction* addItem(QMenu& menu, const char* name, QList<QKeySequence> keys, std::function<void()> chosen) {
+    QAction* action = menu.addAction(QString::fromLatin1(name));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    QObject::connect(action, &QAction::triggered, action, [chosen = std::move(chosen)] { chosen(); });
+    return action;
+}
+
+}  // namespace
+
+EditMenu::EditMenu(QMenuBar& bar, std::function<void()> undo, std::function<void()> redo) {
+    auto* menu = new QMenu(QStringLiteral("Edit"), &bar);
+    menu->setObjectName(QStringLiteral("Edit"));
+    menu->menuAction()->setObjectName(QStringLiteral("Edit"));
+    bar.insertMenu(infoTitle(bar), menu);
+    undo_ = addItem(*menu, "Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, std::move(undo));
+    redo_ = addItem(*menu, "Redo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                    std::move(redo));
+}
+
+void EditMenu::render(const History& history) {
+    undo_->setEnabled(history.undoCount() > 0);
+    redo_->setEnabled(history.redoCount() > 0);
+}
+
+}  // namespace fendrel
