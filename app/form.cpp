@@ -24,6 +24,10 @@ void Form::mouseMove(int button, int shift, float x, float y) {
 
 void Form::clickLabel(Vec v) { labelClick(state_, v); }
 
+void Form::key(Key k) {
+    guarded([&] { formKey(state_, k); });
+}
+
 void Form::clickMenu(Menu m) {
     const auto& parent = describe(m).parent;
     if (hasItems(m) || !state_.enabled(m) || (parent && !state_.enabled(*parent))) return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/host.h"
+#include "interaction/keyboard.h"
 #include "model/state.h"
 
 namespace fendrel {
@@ -16,6 +17,8 @@ public:
     void clickLabel(Vec v);
     // Items of a disabled menu cannot be chosen, and a title with items only opens.
     void clickMenu(Menu m);
+    // A key pressed while the figure has the keyboard focus.
+    void key(Key k);
 
     const FormState& state() const { return state_; }
 

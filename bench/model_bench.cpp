@@ -1,4 +1,5 @@
-// Speed of the window logic on its hot paths: the refresh, a tip-drag event, a command.
+// Speed of the window logic on its hot paths: the refresh, a tip-drag event, an arrow key,
+// a command.
 #include <benchmark/benchmark.h>
 
 #include "app/form.h"
@@ -39,6 +40,20 @@ void BM_TipDragEvent(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TipDragEvent);
+
+// Right and Left in turn: each one a tip drag a step away from the selected tip.
+void BM_ArrowKeyEvent(benchmark::State& state) {
+    ScriptHost host;
+    Form form(host);
+    form.load();
+    Key key{Key::Name::Right};
+    for (auto _ : state) {
+        key.name = key.name == Key::Name::Right ? Key::Name::Left : Key::Name::Right;
+        form.key(key);
+        benchmark::DoNotOptimize(form.state());
+    }
+}
+BENCHMARK(BM_ArrowKeyEvent);
 
 // One command answered alternately with two replies, so that every run moves the tip.
 void commandAfterReply(benchmark::State& state, Menu item, const char* first, const char* second) {
