@@ -4,12 +4,13 @@
 
 #include <QWidget>
 
+#include "interaction/keyboard.h"
 #include "model/state.h"
 
 namespace fendrel {
 
 // The window's client area: paints the background and the three lines, and reports
-// pointer movement in window units. The name labels are its children.
+// pointer movement in window units and the figure's keys. The name labels are its children.
 class Canvas : public QWidget {
     Q_OBJECT
 
@@ -24,11 +25,19 @@ public:
 signals:
     // button: 1 for the left button plus 2 for the right; shift: 1 while Shift is held.
     void pointerMoved(int button, int shift, float x, float y);
+    void keyPressed(Key key);
+    void focusChanged(bool hasFocus);
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Tab and Shift+Tab select vectors instead of moving the focus on.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     Color background_ = 0;

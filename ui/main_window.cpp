@@ -2,7 +2,10 @@
 
 #include <QMenuBar>
 
+#include "ui/accessible_figure.h"
 #include "ui/canvas.h"
+#include "ui/focus_ring.h"
+#include "ui/menu_bar_key.h"
 #include "ui/qt_text.h"
 #include "ui/vector_label.h"
 #include "ui/window_icon.h"
@@ -23,6 +26,7 @@ MainWindow::MainWindow()
           render();
       }) {
     canvas_->setObjectName(QStringLiteral("canvas"));
+    accessibleFigure_ = new AccessibleFigure(*canvas_);
     setCentralWidget(canvas_);
     setWindowIcon(makeWindowIcon());
     for (Vec v : kVectors) {
@@ -38,6 +42,14 @@ MainWindow::MainWindow()
         form_.mouseMove(button, shift, x, y);
         render();
     });
+    connect(canvas_, &Canvas::keyPressed, this, [this](Key key) {
+        form_.key(key);
+        render();
+    });
+    focusRing_ = new FocusRing(canvas_);
+    connect(canvas_, &Canvas::focusChanged, this, &MainWindow::showFocusRing);
+    openMenusWithF10(*menuBar());
+    canvas_->setFocus();
     form_.load();
     render();
     resize(sizeHint());
@@ -54,6 +66,14 @@ void MainWindow::render() {
         stackingShown_ = s.stacking;
     }
     menus_.render(s);
+    showFocusRing();
+    accessibleFigure_->render(s);
+}
+
+void MainWindow::showFocusRing() {
+    const int selected = form_.state().vars.curVec - 1;
+    if (selected < 0 || selected > 2) return;
+    focusRing_->surround(*labels_[static_cast<size_t>(selected)], canvas_->hasFocus());
 }
 
 }  // namespace fendrel

@@ -11,7 +11,9 @@
 
 namespace fendrel {
 
+class AccessibleFigure;
 class Canvas;
+class FocusRing;
 class VectorLabel;
 
 // The program's one window. Every event goes to the form; afterwards the whole window is
@@ -26,6 +28,7 @@ public:
 
 private:
     void render();
+    void showFocusRing();
 
     QtHost host_;
     Form form_;
@@ -33,6 +36,8 @@ private:
     std::array<VectorLabel*, 3> labels_{};
     MenuTree menus_;
     std::optional<std::array<Vec, 3>> stackingShown_;
+    AccessibleFigure* accessibleFigure_ = nullptr;
+    FocusRing* focusRing_ = nullptr;
 };
 
 }  // namespace fendrel

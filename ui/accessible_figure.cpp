@@ -1,0 +1,89 @@
+#include "ui/accessible_figure.h"
+
+#include <QAccessible>
+
+#include "app/figure_description.h"
+#include "ui/canvas.h"
+#include "ui/figure_accessible.h"
+#include "ui/qt_text.h"
+#include "ui/window_units.h"
+
+namespace fendrel {
+
+namespace {
+
+QAccessibleInterface* nodeOf(const Canvas& canvas, Vec v) {
+    QAccessibleInterface* figure = QAccessible::queryAccessibleInterface(const_cast<Canvas*>(&canvas));
+    return figure ? figure->child(index(v)) : nullptr;
+}
+
+void send(QAccessibleInterface* node, QAccessible::Event type) {
+    QAccessibleEvent event(node, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+void sendStates(QAccessibleInterface* node, bool selected, bool focused) {
+    QAccessible::State changed;
+    changed.selected = selected;
+    changed.focused = focused;
+    QAccessibleStateChangeEvent event(node, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+AccessibleFigure::AccessibleFigure(Canvas& canvas) : QObject(&canvas), canvas_(canvas) {
+    installFigureAccessibleFactory();
+    connect(&canvas, &Canvas::painted, this, &AccessibleFigure::announceChanges);
+    connect(&canvas, &Canvas::focusChanged, this, &AccessibleFigure::announceFocus);
+}
+
+const AccessibleFigure* AccessibleFigure::of(const QObject& canvas) {
+    return canvas.findChild<const AccessibleFigure*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void AccessibleFigure::render(const FormState& s) {
+    const WindowUnits units = WindowUnits::of(canvas_);
+    for (Vec v : kVectors) {
+        const Line& l = s.line(v);
+        const QPointF tail = units.toPixels(l.x1, l.y1);
+        const QPointF tip = units.toPixels(l.x2, l.y2);
+        shown_[static_cast<size_t>(index(v))] = {toQString(vectorName(v)), toQString(vectorDescription(s, v)),
+                                                 isSelected(s, v), QRectF(tail, tip).normalized().toAlignedRect()};
+    }
+    for (Vec v : kVectors) {
+        const size_t i = static_cast<size_t>(index(v));
+        if (shown_[i].description != announced_[i].description || shown_[i].selected != announced_[i].selected) {
+            canvas_.update();  // the repaint announces
+            return;
+        }
+    }
+}
+
+void AccessibleFigure::announceChanges() {
+    const bool focused = canvas_.hasFocus();
+    for (Vec v : kVectors) {
+        const size_t i = static_cast<size_t>(index(v));
+        const Vector &now = shown_[i], &before = announced_[i];
+        QAccessibleInterface* node = nodeOf(canvas_, v);
+        if (!node) continue;
+        if (now.description != before.description) send(node, QAccessible::DescriptionChanged);
+        if (now.selected != before.selected) {
+            sendStates(node, true, focused);
+            if (now.selected && focused) send(node, QAccessible::Focus);
+        }
+    }
+    announced_ = shown_;
+}
+
+void AccessibleFigure::announceFocus(bool hasFocus) {
+    for (Vec v : kVectors) {
+        if (!announced_[static_cast<size_t>(index(v))].selected) continue;
+        QAccessibleInterface* node = nodeOf(canvas_, v);
+        if (!node) continue;
+        sendStates(node, false, true);
+        if (hasFocus) send(node, QAccessible::Focus);
+    }
+}
+
+}  // namespace fendrel
