@@ -8,6 +8,7 @@
 namespace fendrel {
 
 FocusRing::FocusRing(QWidget* canvas) : QWidget(canvas) {
+    setObjectName(QStringLiteral("focusRing"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     hide();
