@@ -1,7 +1,7 @@
 #include "ui/figure_accessible.h"
 
 #include "app/figure_description.h"
-#include "ui/accessible_figure.h"
+#include "ui/figure_announcer.h"
 #include "ui/canvas.h"
 #include "ui/qt_text.h"
 
@@ -57,7 +57,7 @@ QAccessibleInterface* VectorAccessible::parent() const {
 }
 
 QString VectorAccessible::text(QAccessible::Text t) const {
-    const AccessibleFigure* figure = canvas_ ? AccessibleFigure::of(*canvas_) : nullptr;
+    const FigureAnnouncer* figure = canvas_ ? FigureAnnouncer::of(*canvas_) : nullptr;
     if (!figure) return {};
     switch (t) {
         case QAccessible::Name: return figure->vector(vector_).name;
@@ -67,7 +67,7 @@ QString VectorAccessible::text(QAccessible::Text t) const {
 }
 
 QRect VectorAccessible::rect() const {
-    const AccessibleFigure* figure = canvas_ ? AccessibleFigure::of(*canvas_) : nullptr;
+    const FigureAnnouncer* figure = canvas_ ? FigureAnnouncer::of(*canvas_) : nullptr;
     if (!figure) return {};
     const QRect area = figure->vector(vector_).area;
     return QRect(canvas_->mapToGlobal(area.topLeft()), area.size());
@@ -75,7 +75,7 @@ QRect VectorAccessible::rect() const {
 
 QAccessible::State VectorAccessible::state() const {
     QAccessible::State s;
-    const AccessibleFigure* figure = canvas_ ? AccessibleFigure::of(*canvas_) : nullptr;
+    const FigureAnnouncer* figure = canvas_ ? FigureAnnouncer::of(*canvas_) : nullptr;
     if (!figure) {
         s.invalid = true;
         return s;

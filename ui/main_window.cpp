@@ -2,7 +2,7 @@
 
 #include <QMenuBar>
 
-#include "ui/accessible_figure.h"
+#include "ui/figure_announcer.h"
 #include "ui/canvas.h"
 #include "ui/focus_ring.h"
 #include "ui/menu_bar_key.h"
@@ -26,7 +26,7 @@ MainWindow::MainWindow()
           render();
       }) {
     canvas_->setObjectName(QStringLiteral("canvas"));
-    accessibleFigure_ = new AccessibleFigure(*canvas_);
+    announcer_ = new FigureAnnouncer(*canvas_);
     setCentralWidget(canvas_);
     setWindowIcon(makeWindowIcon());
     for (Vec v : kVectors) {
@@ -55,6 +55,9 @@ MainWindow::MainWindow()
     resize(sizeHint());
 }
 
+// Closing the window takes the focus from the canvas after the form is gone.
+MainWindow::~MainWindow() { disconnect(canvas_, nullptr, this, nullptr); }
+
 void MainWindow::render() {
     const FormState& s = form_.state();
     setWindowTitle(toQString(s.caption));
@@ -67,7 +70,7 @@ void MainWindow::render() {
     }
     menus_.render(s);
     showFocusRing();
-    accessibleFigure_->render(s);
+    announcer_->render(s);
 }
 
 void MainWindow::showFocusRing() {

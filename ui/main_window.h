@@ -11,7 +11,7 @@
 
 namespace fendrel {
 
-class AccessibleFigure;
+class FigureAnnouncer;
 class Canvas;
 class FocusRing;
 class VectorLabel;
@@ -23,6 +23,7 @@ class MainWindow : public QMainWindow {
 
 public:
     MainWindow();
+    ~MainWindow() override;
 
     const FormState& state() const { return form_.state(); }
 
@@ -36,7 +37,7 @@ private:
     std::array<VectorLabel*, 3> labels_{};
     MenuTree menus_;
     std::optional<std::array<Vec, 3>> stackingShown_;
-    AccessibleFigure* accessibleFigure_ = nullptr;
+    FigureAnnouncer* announcer_ = nullptr;
     FocusRing* focusRing_ = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "interaction/key_names.h"
 #include "tests/support/invariants.h"
 #include "tools/script_host.h"
 
@@ -29,7 +30,7 @@ public:
         const FormState before = form_.state();
         bool refreshing = false;
         bool movesEveryFollower = false;
-        const int kind = pickInt(0, 9);
+        const int kind = pickInt(0, 10);
         if (kind < 5) {
             static constexpr int kButtons[] = {1, 1, 1, 2, 2, 0, 3, 4};
             const int button = kButtons[pickInt(0, 7)];
@@ -37,6 +38,14 @@ public:
             event = "move " + std::to_string(button) + " " + std::to_string(x) + " " + std::to_string(y);
             form_.mouseMove(button, 0, x, y);
             refreshing = movesEveryFollower = button == 1;
+        } else if (kind == 10) {
+            static constexpr const char* kKeys[] = {"Left", "Ctrl+Up", "Shift+Right", "Ctrl+Shift+Down",
+                                                    "Tab", "Shift+Tab", "Right", "Down"};
+            const char* name = kKeys[pickInt(0, 7)];
+            event = std::string("key ") + name;
+            const Key key = *keyByName(name);
+            form_.key(key);
+            refreshing = movesEveryFollower = key.name != Key::Name::Tab && !key.shift;
         } else if (kind < 6) {
             const Vec v = kVectors[static_cast<size_t>(pickInt(0, 2))];
             event = "click " + std::string(kLabelNames[static_cast<size_t>(index(v))]);

@@ -1,4 +1,4 @@
-#include "ui/accessible_figure.h"
+#include "ui/figure_announcer.h"
 
 #include <QAccessible>
 
@@ -30,19 +30,23 @@ void sendStates(QAccessibleInterface* node, bool selected, bool focused) {
     QAccessible::updateAccessibility(&event);
 }
 
+bool announces(const FigureAnnouncer::Vector& now, const FigureAnnouncer::Vector& before) {
+    return now.description != before.description || now.selected != before.selected;
+}
+
 }  // namespace
 
-AccessibleFigure::AccessibleFigure(Canvas& canvas) : QObject(&canvas), canvas_(canvas) {
+FigureAnnouncer::FigureAnnouncer(Canvas& canvas) : QObject(&canvas), canvas_(canvas) {
     installFigureAccessibleFactory();
-    connect(&canvas, &Canvas::painted, this, &AccessibleFigure::announceChanges);
-    connect(&canvas, &Canvas::focusChanged, this, &AccessibleFigure::announceFocus);
+    connect(&canvas, &Canvas::painted, this, &FigureAnnouncer::announceChanges);
+    connect(&canvas, &Canvas::focusChanged, this, &FigureAnnouncer::announceFocus);
 }
 
-const AccessibleFigure* AccessibleFigure::of(const QObject& canvas) {
-    return canvas.findChild<const AccessibleFigure*>(QString(), Qt::FindDirectChildrenOnly);
+const FigureAnnouncer* FigureAnnouncer::of(const QObject& canvas) {
+    return canvas.findChild<const FigureAnnouncer*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void AccessibleFigure::render(const FormState& s) {
+void FigureAnnouncer::render(const FormState& s) {
     const WindowUnits units = WindowUnits::of(canvas_);
     for (Vec v : kVectors) {
         const Line& l = s.line(v);
@@ -51,16 +55,15 @@ void AccessibleFigure::render(const FormState& s) {
         shown_[static_cast<size_t>(index(v))] = {toQString(vectorName(v)), toQString(vectorDescription(s, v)),
                                                  isSelected(s, v), QRectF(tail, tip).normalized().toAlignedRect()};
     }
-    for (Vec v : kVectors) {
-        const size_t i = static_cast<size_t>(index(v));
-        if (shown_[i].description != announced_[i].description || shown_[i].selected != announced_[i].selected) {
+    for (size_t i = 0; i < shown_.size(); ++i) {
+        if (announces(shown_[i], announced_[i])) {
             canvas_.update();  // the repaint announces
             return;
         }
     }
 }
 
-void AccessibleFigure::announceChanges() {
+void FigureAnnouncer::announceChanges() {
     const bool focused = canvas_.hasFocus();
     for (Vec v : kVectors) {
         const size_t i = static_cast<size_t>(index(v));
@@ -76,7 +79,7 @@ void AccessibleFigure::announceChanges() {
     announced_ = shown_;
 }
 
-void AccessibleFigure::announceFocus(bool hasFocus) {
+void FigureAnnouncer::announceFocus(bool hasFocus) {
     for (Vec v : kVectors) {
         if (!announced_[static_cast<size_t>(index(v))].selected) continue;
         QAccessibleInterface* node = nodeOf(canvas_, v);

@@ -15,7 +15,7 @@ class Canvas;
 // What the canvas tells assistive technology about the vectors, taken from the window's
 // state after every event. Changes are announced once the canvas has repainted, so a drag
 // that outruns the screen sends at most one change per repaint.
-class AccessibleFigure : public QObject {
+class FigureAnnouncer : public QObject {
     Q_OBJECT
 
 public:
@@ -24,17 +24,14 @@ public:
         QString description;
         bool selected = false;
         QRect area;  // the arrow's bounding box on the canvas, in pixels
-
-        friend bool operator==(const Vector&, const Vector&) = default;
     };
 
     // Becomes a child of the canvas; the canvas's accessible node reads from it.
-    explicit AccessibleFigure(Canvas& canvas);
-    static const AccessibleFigure* of(const QObject& canvas);
+    explicit FigureAnnouncer(Canvas& canvas);
+    static const FigureAnnouncer* of(const QObject& canvas);
 
     void render(const FormState& s);
     const Vector& vector(Vec v) const { return shown_[static_cast<size_t>(index(v))]; }
-    Canvas& canvas() const { return canvas_; }
 
 private:
     void announceChanges();
