@@ -99,21 +99,6 @@ TEST(ArrowKeys, StepsAreAddedInSinglePrecision) {
     EXPECT_EQ(tip(d, "LineA"), (Point{single(single(0.1) + 15), 840}));
 }
 
-TEST(ArrowKeys, ALockedTipStaysButTheRefreshRuns) {
-    // "Mode B" then "Mode A" leaves B's caption stale; the refresh of the drag rewrites it.
-    const Json d = lastDump(fresh("click ModeB\nclick ModeA\nclick LockA\nkey Right\ndump\n"));
-    EXPECT_EQ(tip(d, "LineA"), (Point{3720, 840}));
-    EXPECT_EQ(caption(d, "SetB"), "B= 3129.22, 4.4°");
-}
-
-TEST(ArrowKeys, InModeBTheSelectedBSharesItsTipWithR) {
-    const Json d = lastDump(fresh("move 1 3720 840\nclick ModeB\nclick LabelB\nkey Down\ndump\n"));
-    EXPECT_EQ(tail(d, "LineB"), (Point{3720, 840}));
-    EXPECT_EQ(tip(d, "LineB"), (Point{6960, 960}));
-    EXPECT_EQ(tip(d, "LineR"), (Point{6960, 960}));
-    EXPECT_EQ(d["topLabel"].string(), "LabelB");
-}
-
 TEST(ArrowKeys, AStepPastTheCoordinateLimitLeavesNoTrace) {
     expectNoTrace("move 2 9996760 5040\n", "key Shift+Right\n");
     expectNoTrace("move 2 9996760 5040\nclick LabelB\n", "key Ctrl+Right\n");
