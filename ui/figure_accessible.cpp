@@ -1,8 +1,8 @@
 #include "ui/figure_accessible.h"
 
 #include "app/figure_description.h"
-#include "ui/figure_announcer.h"
 #include "ui/canvas.h"
+#include "ui/figure_announcer.h"
 #include "ui/qt_text.h"
 
 namespace fendrel {

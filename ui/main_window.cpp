@@ -2,8 +2,8 @@
 
 #include <QMenuBar>
 
-#include "ui/figure_announcer.h"
 #include "ui/canvas.h"
+#include "ui/figure_announcer.h"
 #include "ui/focus_ring.h"
 #include "ui/menu_bar_key.h"
 #include "ui/qt_text.h"

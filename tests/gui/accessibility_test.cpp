@@ -1,10 +1,12 @@
 // The figure as assistive technology reads it in this process: the node "Vectors" with its
 // three vectors, their descriptions and states, and the events that announce changes.
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QInputDialog>
-
-#include <vector>
 
 #include "modal_answer.h"
 #include "window_test.h"
