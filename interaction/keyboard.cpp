@@ -35,10 +35,14 @@ void dragFrom(FormState& s, int button, float x, float y, Key key) {
     formMouseMove(s, button, 0, single(x + d.x * step), single(y + d.y * step));
 }
 
-// The vectors in the order Tab visits them; Shift+Tab goes the other way.
+// 0 for A, 1 for B, 2 for R; -1 while nothing is selected (before the load).
+int selectedIndex(const FormState& s) { return s.vars.curVec >= 1 && s.vars.curVec <= 3 ? s.vars.curVec - 1 : -1; }
+
+// The first unlocked vector after the selected one in the order A, B, R, A (backwards:
+// A, R, B, A) is selected as a click on its label selects it.
 void selectNextUnlocked(FormState& s, bool backwards) {
-    const int current = s.vars.curVec - 1;
-    if (current < 0 || current > 2) return;
+    const int current = selectedIndex(s);
+    if (current < 0) return;
     for (int offset = 1; offset < 3; ++offset) {
         const int next = (current + (backwards ? 3 - offset : offset)) % 3;
         const Vec v = kVectors[static_cast<size_t>(next)];
@@ -61,9 +65,10 @@ void formKey(FormState& s, Key key) {
         dragFrom(s, kFigureButton, a.x1, a.y1, key);
         return;
     }
-    if (s.vars.curVec < 1 || s.vars.curVec > 3) return;
-    const Line& selected = s.lines[static_cast<size_t>(s.vars.curVec - 1)];
-    dragFrom(s, kTipButton, selected.x2, selected.y2, key);
+    const int selected = selectedIndex(s);
+    if (selected < 0) return;
+    const Line& line = s.lines[static_cast<size_t>(selected)];
+    dragFrom(s, kTipButton, line.x2, line.y2, key);
 }
 
 }  // namespace fendrel
