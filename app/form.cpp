@@ -57,6 +57,10 @@ void Form::clickMenu(Menu m) {
     step([&] { runMenu(m); });
 }
 
+void Form::key(Key k) {
+    step([&] { guarded([&] { formKey(state_, k); }); });
+}
+
 void Form::undo() {
     closeGesture();
     history_.undo(state_);

@@ -6,6 +6,7 @@
 
 #include "app/history.h"
 #include "commands/host.h"
+#include "interaction/keyboard.h"
 #include "model/state.h"
 
 namespace fendrel {
@@ -31,6 +32,8 @@ public:
     // Neither shows a dialog or draws a random number.
     void undo();
     void redo();
+    // A key pressed while the figure has the keyboard focus.
+    void key(Key k);
 
     const FormState& state() const { return state_; }
     // The steps of an open gesture are not counted until it closes.

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Speed of the window logic on its hot paths: the refresh, a tip-drag event, a command;
-// and what the history costs: the time a step adds to an event, the memory of the steps kept.
+// Speed of the window logic on its hot paths: the refresh, a tip-drag event, an arrow key,
+// a command; and what the history costs: the time a step adds, the memory of the steps kept.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -66,6 +66,20 @@ void BM_KeptStepsMemory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeptStepsMemory)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Right and Left in turn: each one a tip drag a step away from the selected tip.
+void BM_ArrowKeyEvent(benchmark::State& state) {
+    ScriptHost host;
+    Form form(host);
+    form.load();
+    Key key{Key::Name::Right};
+    for (auto _ : state) {
+        key.name = key.name == Key::Name::Right ? Key::Name::Left : Key::Name::Right;
+        form.key(key);
+        benchmark::DoNotOptimize(form.state());
+    }
+}
+BENCHMARK(BM_ArrowKeyEvent);
 
 // One command answered alternately with two replies, so that every run moves the tip.
 void commandAfterReply(benchmark::State& state, Menu item, const char* first, const char* second) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/elements.h"
@@ -75,6 +76,8 @@ struct FormState {
     void putLabelOnTip(Vec v) { label(v).top = line(v).y2; label(v).left = line(v).x2; }
     void bringToFront(Vec v);
     Vec topLabel() const { return stacking.back(); }
+    // The vector `curVec` names; none while it is still empty.
+    std::optional<Vec> selected() const;
 
     bool enabled(Menu m) const { return menu(m).enabled; }
     bool checked(Menu m) const { return menu(m).checked; }

@@ -12,6 +12,7 @@
 
 #include "app/element_table.h"
 #include "app/form.h"
+#include "interaction/key_names.h"
 #include "tools/json_dump.h"
 #include "tools/script_host.h"
 
@@ -102,6 +103,12 @@ public:
             expectWords(w, 2);
             requireLoaded();
             click(w[1]);
+        } else if (cmd == "key") {
+            expectWords(w, 2);
+            requireLoaded();
+            const auto key = keyByName(w[1]);
+            if (!key) throw ScriptError("unknown key \"" + std::string(w[1]) + "\"");
+            form_->key(*key);
         } else if (cmd == "cancel") {
             expectWords(w, 1);
             requireLoaded();

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/canvas.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/colors.h"
+#include "ui/key_mapping.h"
 #include "ui/segment_clip.h"
 #include "ui/window_units.h"
 
@@ -28,6 +30,8 @@ Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The right button drags the figure; it opens no menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    // A click anywhere on the figure, its labels included, gives it the keyboard.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void Canvas::setScene(Color background, const PerVector<Line>& lines) {
@@ -56,6 +60,7 @@ void Canvas::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(toQColor(line.color), line.width, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(*shown);
     }
+    emit painted();
 }
 
 // Accepting the press keeps the implicit grab on the canvas, so a drag goes on over the
@@ -74,5 +79,25 @@ void Canvas::mouseMoveEvent(QMouseEvent* event) {
     emit pointerMoved(buttonBits(event->buttons()), event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0,
                       static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
+
+void Canvas::keyPressEvent(QKeyEvent* event) {
+    if (const auto key = keyFromQt(event->key(), event->modifiers())) {
+        emit keyPressed(*key);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Canvas::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    emit focusChanged(true);
+}
+
+void Canvas::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    emit focusChanged(false);
+}
+
+bool Canvas::focusNextPrevChild(bool) { return false; }
 
 }  // namespace fendrel

@@ -4,12 +4,13 @@
 
 #include <QWidget>
 
+#include "interaction/keyboard.h"
 #include "model/state.h"
 
 namespace fendrel {
 
 // The window's client area: paints the background and the three lines, and reports
-// pointer movement in window units. The name labels are its children.
+// pointer movement in window units and the figure's keys. The name labels are its children.
 class Canvas : public QWidget {
     Q_OBJECT
 
@@ -27,12 +28,20 @@ signals:
     // A button went down; every button is up again.
     void pressed();
     void released();
+    void keyPressed(Key key);
+    void focusChanged(bool hasFocus);
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Tab and Shift+Tab select vectors instead of moving the focus on.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     Color background_ = 0;

@@ -5,6 +5,9 @@
 #include <QMenuBar>
 
 #include "ui/canvas.h"
+#include "ui/figure_announcer.h"
+#include "ui/focus_ring.h"
+#include "ui/menu_bar_key.h"
 #include "ui/qt_text.h"
 #include "ui/vector_label.h"
 #include "ui/window_icon.h"
@@ -31,6 +34,7 @@ MainWindow::MainWindow()
               render();
           }) {
     canvas_->setObjectName(QStringLiteral("canvas"));
+    announcer_ = new FigureAnnouncer(*canvas_);
     setCentralWidget(canvas_);
     setWindowIcon(makeWindowIcon());
     for (Vec v : kVectors) {
@@ -54,10 +58,21 @@ MainWindow::MainWindow()
         form_.mouseMove(button, shift, x, y);
         render();
     });
+    connect(canvas_, &Canvas::keyPressed, this, [this](Key key) {
+        form_.key(key);
+        render();
+    });
+    focusRing_ = new FocusRing(canvas_);
+    connect(canvas_, &Canvas::focusChanged, this, &MainWindow::showFocusRing);
+    openMenusWithF10(*menuBar());
+    canvas_->setFocus();
     form_.load();
     render();
     resize(sizeHint());
 }
+
+// Closing the window takes the focus from the canvas after the form is gone.
+MainWindow::~MainWindow() { disconnect(canvas_, nullptr, this, nullptr); }
 
 void MainWindow::render() {
     const FormState& s = form_.state();
@@ -71,6 +86,13 @@ void MainWindow::render() {
     }
     menus_.render(s);
     edit_.render(form_.history());
+    showFocusRing();
+    announcer_->render(s);
+}
+
+void MainWindow::showFocusRing() {
+    if (const std::optional<Vec> selected = form_.state().selected())
+        focusRing_->surround(*labels_[*selected], canvas_->hasFocus());
 }
 
 }  // namespace fendrel

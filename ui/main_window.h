@@ -14,7 +14,9 @@
 
 namespace fendrel {
 
+class FigureAnnouncer;
 class Canvas;
+class FocusRing;
 class VectorLabel;
 
 // The program's one window. Every event goes to the form; afterwards the whole window is
@@ -24,11 +26,13 @@ class MainWindow : public QMainWindow {
 
 public:
     MainWindow();
+    ~MainWindow() override;
 
     const FormState& state() const { return form_.state(); }
 
 private:
     void render();
+    void showFocusRing();
 
     QtHost host_;
     Form form_;
@@ -37,6 +41,8 @@ private:
     MenuTree menus_;
     EditMenu edit_;
     std::optional<std::array<Vec, 3>> stackingShown_;
+    FigureAnnouncer* announcer_ = nullptr;
+    FocusRing* focusRing_ = nullptr;
 };
 
 }  // namespace fendrel

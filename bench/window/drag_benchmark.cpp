@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
 
@@ -58,6 +59,23 @@ void TipDragEventWholeWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(TipDragEventWholeWindow)->Unit(benchmark::kMicrosecond);
+
+// Right and Left in turn on the canvas, each a step of A's tip, measured as the drag above.
+void ArrowKeyEventWholeWindow(benchmark::State& state) {
+    fendrel::MainWindow window;
+    window.show();
+    QApplication::processEvents();
+    auto* canvas = window.findChild<QWidget*>(QStringLiteral("canvas"));
+    bool right = false;
+    for (auto _ : state) {
+        right = !right;
+        QKeyEvent press(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &press);
+        canvas->repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(ArrowKeyEventWholeWindow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/element_table.h"
+#include "interaction/key_names.h"
 
 namespace fendrel::testing {
 
@@ -37,6 +38,7 @@ void deliver(const Event& e, Form& form, ScriptHost& host) {
         case Event::Kind::Move: form.mouseMove(e.button, 0, e.x, e.y); break;
         case Event::Kind::LabelClick: form.clickLabel(e.label); break;
         case Event::Kind::MenuClick: form.clickMenu(e.menu); break;
+        case Event::Kind::KeyPress: form.key(*keyByName(e.key)); break;
         case Event::Kind::Reply: host.queueAnswer(e.text); break;
         case Event::Kind::Cancel: host.queueAnswer(std::nullopt); break;
         case Event::Kind::Random: host.queueRandom(e.random); break;
@@ -45,6 +47,10 @@ void deliver(const Event& e, Form& form, ScriptHost& host) {
 
 bool endsWithRefresh(const Event& e) {
     if (e.kind == Event::Kind::Move) return e.button == 1;
+    if (e.kind == Event::Kind::KeyPress) {
+        const Key k = *keyByName(e.key);
+        return k.name != Key::Name::Tab && !k.shift;  // an arrow drags the selected tip
+    }
     return e.kind == Event::Kind::MenuClick && element(e.menu).is(kRefreshes);
 }
 
@@ -62,6 +68,7 @@ std::string scriptLine(const Event& e) {
             return "move " + std::to_string(e.button) + " " + number(e.x) + " " + number(e.y);
         case Event::Kind::LabelClick: return "click " + std::string(kLabelNames[e.label]);
         case Event::Kind::MenuClick: return "click " + std::string(element(e.menu).name);
+        case Event::Kind::KeyPress: return "key " + e.key;
         case Event::Kind::Reply: return "reply " + withControlBytesEscaped(e.text);
         case Event::Kind::Cancel: return "cancel";
         case Event::Kind::Random: return "random " + number(e.random);

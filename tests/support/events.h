@@ -13,15 +13,16 @@
 namespace fendrel::testing {
 
 // One thing the user or the host does to the window: a pointer move, a click on a label or
-// on a menu element, or an answer or random number queued for a later prompt or draw.
+// on a menu element, a key, or an answer or random number queued for a later prompt or draw.
 struct Event {
-    enum class Kind { Move, LabelClick, MenuClick, Reply, Cancel, Random };
+    enum class Kind { Move, LabelClick, MenuClick, KeyPress, Reply, Cancel, Random };
 
     Kind kind = Kind::Move;
     int button = 0;  // Move
     float x = 0, y = 0;
     Vec label = Vec::A;        // LabelClick
     Menu menu = Menu::Info;    // MenuClick
+    std::string key;           // KeyPress: its name as the driver reads it ("Ctrl+Left")
     std::string text;          // Reply
     float random = 0;          // Random, in [0, 1)
 };

@@ -67,16 +67,23 @@ private:
         return true;
     }
 
-    // A pointer move, a label click or a menu click; nothing for a title with items.
+    // A pointer move, a label click, a key or a menu click; nothing for a title with items.
     std::vector<Event> draw() {
         Event e;
-        const int kind = pickInt(0, 9);
+        const int kind = pickInt(0, 10);
         if (kind < 5) {
             static constexpr int kButtons[] = {1, 1, 1, 2, 2, 0, 3, 4};
             e.kind = Event::Kind::Move;
             e.button = kButtons[pickInt(0, 7)];
             e.x = coordinate();
             e.y = coordinate();
+            return {e};
+        }
+        if (kind == 10) {
+            static constexpr const char* kKeys[] = {"Left", "Ctrl+Up", "Shift+Right", "Ctrl+Shift+Down",
+                                                    "Tab", "Shift+Tab", "Right", "Down"};
+            e.kind = Event::Kind::KeyPress;
+            e.key = kKeys[pickInt(0, 7)];
             return {e};
         }
         if (kind < 6) {

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/contrast.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace fendrel {
+
+namespace {
+
+double linear(unsigned channel) {
+    const double c = channel / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+}  // namespace
+
+double relativeLuminance(Color c) {
+    return 0.2126 * linear(c & 0xFFu) + 0.7152 * linear((c >> 8) & 0xFFu) + 0.0722 * linear((c >> 16) & 0xFFu);
+}
+
+double contrastRatio(Color a, Color b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace fendrel

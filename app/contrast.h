@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "model/state.h"
+
+namespace fendrel {
+
+// The relative luminance of a colour on the sRGB scale, 0 for black to 1 for white.
+double relativeLuminance(Color c);
+
+// (L1 + 0.05) / (L2 + 0.05) with L1 the lighter colour: 1 for equal colours, 21 at most.
+double contrastRatio(Color a, Color b);
+
+}  // namespace fendrel

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/state.h"
+
+// What assistive technology is told about the figure: one node for the drawing and one per
+// vector, whose description reads what the vector's menu shows.
+namespace fendrel {
+
+inline constexpr std::string_view kFigureName = "Vectors";
+
+// "Vector A", "Vector B", "Vector R".
+std::string vectorName(Vec v);
+
+// The vector menu's caption and its two component captions, joined by "; ", and "; locked"
+// while the menu is disabled: "A= 4200, 90°; Ax= 0; Ay= 4200".
+std::string vectorDescription(const FormState& s, Vec v);
+
+// The vector the arrow keys move.
+bool isSelected(const FormState& s, Vec v);
+
+}  // namespace fendrel
