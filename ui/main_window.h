@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 
 #include <QMainWindow>
@@ -13,6 +14,7 @@ namespace fendrel {
 
 class Canvas;
 class VectorLabel;
+class ViewMenu;
 
 // The program's one window. Every event goes to the form; afterwards the whole window is
 // rendered again from the form's state.
@@ -21,6 +23,7 @@ class MainWindow : public QMainWindow {
 
 public:
     MainWindow();
+    ~MainWindow() override;
 
     const FormState& state() const { return form_.state(); }
 
@@ -33,6 +36,7 @@ private:
     std::array<VectorLabel*, 3> labels_{};
     MenuTree menus_;
     std::optional<std::array<Vec, 3>> stackingShown_;
+    std::unique_ptr<ViewMenu> view_;
 };
 
 }  // namespace fendrel

@@ -1,0 +1,12 @@
+#pragma once
+
+class QMenu;
+class QWidget;
+
+namespace fendrel {
+
+// Adds "Copy Picture" (Ctrl+C: PNG and SVG on the clipboard) and "Save Picture…" (a file
+// dialog, errors in a message box) to the menu; both take the canvas as shown.
+void addPictureActions(QMenu& menu, QWidget& canvas);
+
+}  // namespace fendrel
