@@ -60,9 +60,8 @@ QSize Canvas::sizeHint() const {
 
 void Canvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(background_));
     const WindowUnits units = this->units();
-    if (view_.grid) paintGridOf(painter, units);
+    paintBackground(painter, units);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Line& line : lines_) {
         // Width in logical pixels: the painter scales it to the device, a cosmetic pen would not.
@@ -74,8 +73,14 @@ void Canvas::paintEvent(QPaintEvent*) {
         const QRectF visible = QRectF(rect()).adjusted(-margin, -margin, margin, margin);
         const QColor colour = toQColor(line.color);
         if (const auto shown = clipSegment(QLineF(tail, head ? head->base : tip), visible)) {
-            painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+            painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
             painter.drawLine(*shown);
+            // Round ends as discs: a wide stroke with round caps takes the painter's slow path.
+            // A cut end lies beyond the visible rectangle, and a head covers the shaft's end.
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour);
+            painter.drawEllipse(shown->p1(), width / 2, width / 2);
+            if (!head) painter.drawEllipse(shown->p2(), width / 2, width / 2);
         }
         if (head && visible.intersects(head->triangle.boundingRect())) {
             painter.setPen(Qt::NoPen);
@@ -85,14 +90,16 @@ void Canvas::paintEvent(QPaintEvent*) {
     }
 }
 
-// Lines through the origin, A's tail, in the unit the captions show.
-void Canvas::paintGridOf(QPainter& painter, const WindowUnits& units) {
+// The grid's lines go through the origin, A's tail, in the unit the captions show.
+void Canvas::paintBackground(QPainter& painter, const WindowUnits& units) {
     const QPointF unitsPerPixel = units.toUnits(QPointF(1, 1));
-    const auto spacing = gridSpacing(std::max(unitsPerPixel.x(), unitsPerPixel.y()), captionScale_);
-    if (!spacing) return;
+    const auto spacing = view_.grid ? gridSpacing(std::max(unitsPerPixel.x(), unitsPerPixel.y()), captionScale_) : std::nullopt;
+    if (!spacing) {
+        painter.fillRect(rect(), toQColor(background_));
+        return;
+    }
     const Line& a = lines_[static_cast<size_t>(index(Vec::A))];
-    paintGrid(painter, QRectF(rect()), units.toPixels(a.x1, a.y1), units.toPixels(*spacing, *spacing),
-              gridColour(toQColor(background_)));
+    paintGrid(painter, QRectF(rect()), units.toPixels(a.x1, a.y1), units.toPixels(*spacing, *spacing), toQColor(background_));
 }
 
 void Canvas::resizeEvent(QResizeEvent* event) {

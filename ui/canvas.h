@@ -44,7 +44,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void paintGridOf(QPainter& painter, const WindowUnits& units);
+    // The background colour, with the grid when it is on.
+    void paintBackground(QPainter& painter, const WindowUnits& units);
 
     Color background_ = 0;
     std::array<Line, 3> lines_{};

@@ -14,10 +14,11 @@ namespace fendrel {
 // spacing that is not positive or would give more lines than any screen has pixels.
 std::vector<double> gridPositions(double origin, double spacing, double from, double to);
 
-// Faint on the background: light on a dark one, dark on a light one.
+// Faint on the background, and opaque: lighter on a dark one, darker on a light one.
 QColor gridColour(QColor background);
 
-// Grid lines through the origin over the area, spacing in pixels along each axis.
-void paintGrid(QPainter& painter, const QRectF& area, QPointF origin, QPointF spacing, QColor colour);
+// Fills the area with the background crossed by grid lines through the origin, spacing in
+// pixels along each axis, in the grid colour for that background.
+void paintGrid(QPainter& painter, const QRectF& area, QPointF origin, QPointF spacing, QColor background);
 
 }  // namespace fendrel

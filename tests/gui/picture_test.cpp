@@ -40,6 +40,16 @@ TEST_F(PictureTest, PngAndSvgShowTheCanvasWithItsLabels) {
     expectTheFigure(rendered(svg));
 }
 
+TEST_F(PictureTest, SvgDrawsTheGridAndHeadsAsShapesNotPixels) {
+    action("Grid").trigger();
+    action("ArrowHeads").trigger();
+    const QByteArray svg = pictureSvg(canvas());
+    EXPECT_FALSE(svg.contains("<image"));
+    const QImage shown = paintedCanvas(), drawn = rendered(svg);
+    // On a grid line left of everything else, and inside A's head beside its line.
+    for (QPoint at : {QPoint(48, 20), QPoint(245, 64)}) EXPECT_EQ(drawn.pixelColor(at), shown.pixelColor(at)) << at.x();
+}
+
 TEST_F(PictureTest, CopyPutsBothFormatsOnTheClipboard) {
     action("CopyPicture").trigger();
     const QMimeData* data = QApplication::clipboard()->mimeData();
