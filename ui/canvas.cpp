@@ -68,7 +68,7 @@ void Canvas::paintEvent(QPaintEvent*) {
         const double width = units.zoomed(line.width);
         const QPointF tail = units.toPixels(line.x1, line.y1), tip = units.toPixels(line.x2, line.y2);
         const auto head = view_.arrowHeads ? arrowHead(tail, tip, width) : std::nullopt;
-        // Clipped a little beyond the visible rectangle, so a cut end never shows the pen's cap.
+        // Clipped a little beyond the visible rectangle, so a cut end never shows its round end.
         const double margin = 2.0 * width;
         const QRectF visible = QRectF(rect()).adjusted(-margin, -margin, margin, margin);
         const QColor colour = toQColor(line.color);
