@@ -1,5 +1,8 @@
 #include <cstdlib>
 
+#include <QInputDialog>
+
+#include "modal_answer.h"
 #include "ui/canvas.h"
 #include "ui/colors.h"
 #include "window_test.h"
@@ -138,6 +141,23 @@ TEST_F(ViewTest, GridOnlyWhenChosenEvery500UnitsThroughTheMovingOrigin) {
     expectRunsAt(20, 0, 240, {310 - 9 * step, 310 - 8 * step, 310 - 7 * step, 310 - 6 * step, 310 - 5 * step, 310 - 4 * step, 310 - 3 * step});
     action("Grid").trigger();
     EXPECT_TRUE(runStarts(20, 0, 240).empty());
+}
+
+TEST_F(ViewTest, GridStepsInReferenceUnitsWhileAConstantIsMarked) {
+    action("Grid").trigger();
+    {
+        // A, 4200 units long, is declared 1: a tenth is 420 units, 28 pixels.
+        const ModalAnswer answer([](QWidget& modal) {
+            auto* prompt = qobject_cast<QInputDialog*>(&modal);
+            ASSERT_NE(prompt, nullptr);
+            prompt->setTextValue(QStringLiteral("1"));
+            prompt->accept();
+        });
+        action("ca").trigger();
+        ASSERT_TRUE(answer.answered());
+    }
+    ASSERT_TRUE(action("ca").isChecked());
+    expectRunsAt(20, 0, 240, {24, 52, 80, 108, 136, 164, 192, 220});
 }
 
 }  // namespace
