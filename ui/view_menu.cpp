@@ -33,7 +33,7 @@ ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas) : canvas_(canvas) {
     QAction* heads = addCheckItem(menu, QStringLiteral("ArrowHeads"), QStringLiteral("Arrow Heads"));
     QAction* grid = addCheckItem(menu, QStringLiteral("Grid"), QStringLiteral("Grid"));
 
-    // A zoom step starts from the zoom in effect, so from a fitted one too, and ends fitting.
+    // A zoom step starts from the zoom in effect, a fitted one too, and turns fitting off.
     auto zoomTo = [this](double (*next)(double)) {
         return [this, next] {
             change([zoom = canvas_.zoom(), next](ViewSettings& v) {
