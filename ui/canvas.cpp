@@ -2,14 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/canvas.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/arrow_head.h"
 #include "ui/colors.h"
+#include "ui/grid_painter.h"
+#include "ui/grid_spacing.h"
 #include "ui/key_mapping.h"
 #include "ui/segment_clip.h"
-#include "ui/window_units.h"
 
 namespace fendrel {
 
@@ -34,33 +38,80 @@ Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void Canvas::setScene(Color background, const PerVector<Line>& lines) {
-    if (background == background_ && lines == lines_) return;
+void Canvas::setScene(Color background, const PerVector<Line>& lines, double captionScale) {
+    if (background == background_ && lines == lines_ && captionScale == captionScale_) return;
     background_ = background;
     lines_ = lines;
+    captionScale_ = captionScale;
     update();
 }
 
+void Canvas::setView(const ViewSettings& view) {
+    if (view == view_) return;
+    const double before = zoom();
+    view_ = view;
+    update();
+    if (zoom() != before) emit zoomChanged();
+}
+
+double Canvas::zoom() const {
+    if (!view_.fitToWindow) return view_.zoom;
+    const QSizeF full = WindowUnits::of(*this, 1.0).toPixels(QSizeF(kClientWidth, kClientHeight));
+    return fittingZoom(width(), height(), full.width(), full.height());
+}
+
 QSize Canvas::sizeHint() const {
-    return WindowUnits::of(*this).toPixels(QSizeF(kClientWidth, kClientHeight)).toSize();
+    return WindowUnits::of(*this, 1.0).toPixels(QSizeF(kClientWidth, kClientHeight)).toSize();
 }
 
 void Canvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(background_));
+    const WindowUnits units = this->units();
+    paintBackground(painter, units);
     painter.setRenderHint(QPainter::Antialiasing);
-    const WindowUnits units = WindowUnits::of(*this);
     for (const Line& line : lines_) {
-        // Clipped a little beyond the visible rectangle, so a cut end never shows the pen's cap.
-        const double margin = 2.0 * line.width;
-        const QRectF visible = QRectF(rect()).adjusted(-margin, -margin, margin, margin);
-        const auto shown = clipSegment(QLineF(units.toPixels(line.x1, line.y1), units.toPixels(line.x2, line.y2)), visible);
-        if (!shown) continue;
         // Width in logical pixels: the painter scales it to the device, a cosmetic pen would not.
-        painter.setPen(QPen(toQColor(line.color), line.width, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(*shown);
+        const double width = units.zoomed(line.width);
+        const QPointF tail = units.toPixels(line.x1, line.y1), tip = units.toPixels(line.x2, line.y2);
+        const auto head = view_.arrowHeads ? arrowHead(tail, tip, width) : std::nullopt;
+        // Clipped a little beyond the visible rectangle, so a cut end never shows its round end.
+        const double margin = 2.0 * width;
+        const QRectF visible = QRectF(rect()).adjusted(-margin, -margin, margin, margin);
+        const QColor colour = toQColor(line.color);
+        if (const auto shown = clipSegment(QLineF(tail, head ? head->base : tip), visible)) {
+            painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(*shown);
+            // Round ends as discs: a wide stroke with round caps takes the painter's slow path.
+            // A cut end lies beyond the visible rectangle, and a head covers the shaft's end.
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour);
+            painter.drawEllipse(shown->p1(), width / 2, width / 2);
+            if (!head) painter.drawEllipse(shown->p2(), width / 2, width / 2);
+        }
+        if (head && visible.intersects(head->triangle.boundingRect())) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour);
+            painter.drawPolygon(head->triangle);
+        }
     }
     emit painted();
+}
+
+// The grid's lines go through the origin, A's tail, in the unit the captions show.
+void Canvas::paintBackground(QPainter& painter, const WindowUnits& units) {
+    const QPointF unitsPerPixel = units.toUnits(QPointF(1, 1));
+    const auto spacing = view_.grid ? gridSpacing(std::max(unitsPerPixel.x(), unitsPerPixel.y()), captionScale_) : std::nullopt;
+    if (!spacing) {
+        painter.fillRect(rect(), toQColor(background_));
+        return;
+    }
+    const Line& a = lines_[Vec::A];
+    paintGrid(painter, QRectF(rect()), units.toPixels(a.x1, a.y1), units.toPixels(*spacing, *spacing), toQColor(background_));
+}
+
+void Canvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (view_.fitToWindow) emit zoomChanged();
 }
 
 // Accepting the press keeps the implicit grab on the canvas, so a drag goes on over the
@@ -75,7 +126,7 @@ void Canvas::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = WindowUnits::of(*this).toUnits(event->position());
+    const QPointF at = units().toUnits(event->position());
     emit pointerMoved(buttonBits(event->buttons()), event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0,
                       static_cast<float>(at.x()), static_cast<float>(at.y()));
 }

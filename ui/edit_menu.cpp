@@ -5,16 +5,11 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/own_menu.h"
+
 namespace fendrel {
 
 namespace {
-
-// The bar's "Info" title, which the menu goes in front of.
-QAction* infoTitle(QMenuBar& bar) {
-    for (QAction* a : bar.actions())
-        if (a->objectName() == QLatin1String("Info")) return a;
-    return nullptr;
-}
 
 QAction* addItem(QMenu& menu, const char* name, QList<QKeySequence> keys, std::function<void()> chosen) {
     QAction* action = menu.addAction(QString::fromLatin1(name));
@@ -26,13 +21,10 @@ QAction* addItem(QMenu& menu, const char* name, QList<QKeySequence> keys, std::f
 
 }  // namespace
 
-EditMenu::EditMenu(QMenuBar& bar, std::function<void()> undo, std::function<void()> redo) {
-    auto* menu = new QMenu(QStringLiteral("Edit"), &bar);
-    menu->setObjectName(QStringLiteral("Edit"));
-    menu->menuAction()->setObjectName(QStringLiteral("Edit"));
-    bar.insertMenu(infoTitle(bar), menu);
-    undo_ = addItem(*menu, "Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, std::move(undo));
-    redo_ = addItem(*menu, "Redo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+EditMenu::EditMenu(QMenuBar& bar, std::function<void()> undo, std::function<void()> redo)
+    : menu_(addOwnMenu(bar, QStringLiteral("Edit"))) {
+    undo_ = addItem(menu_, "Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, std::move(undo));
+    redo_ = addItem(menu_, "Redo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                     std::move(redo));
 }
 

@@ -7,6 +7,7 @@
 #include "app/history.h"
 
 class QAction;
+class QMenu;
 class QMenuBar;
 
 namespace fendrel {
@@ -18,8 +19,11 @@ public:
     EditMenu(QMenuBar& bar, std::function<void()> undo, std::function<void()> redo);
 
     void render(const History& history);
+    // Where the window adds its other editing items, below Undo and Redo.
+    QMenu& menu() { return menu_; }
 
 private:
+    QMenu& menu_;
     QAction* undo_;
     QAction* redo_;
 };

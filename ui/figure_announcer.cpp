@@ -49,7 +49,7 @@ const FigureAnnouncer* FigureAnnouncer::of(const QObject& canvas) {
 }
 
 void FigureAnnouncer::render(const FormState& s) {
-    const WindowUnits units = WindowUnits::of(canvas_);
+    const WindowUnits units = canvas_.units();
     for (Vec v : kVectors) {
         const Line& l = s.line(v);
         const QPointF tail = units.toPixels(l.x1, l.y1);

@@ -2,16 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
+#include <algorithm>
+
 #include <QMenuBar>
 
 #include "ui/canvas.h"
 #include "ui/figure_announcer.h"
 #include "ui/focus_ring.h"
+#include "ui/grid_spacing.h"
 #include "ui/menu_bar_key.h"
+#include "ui/own_menu.h"
+#include "ui/picture_actions.h"
 #include "ui/qt_text.h"
 #include "ui/vector_label.h"
+#include "ui/view_menu.h"
 #include "ui/window_icon.h"
-#include "ui/window_units.h"
 
 namespace fendrel {
 
@@ -66,6 +71,10 @@ MainWindow::MainWindow()
     connect(canvas_, &Canvas::focusChanged, this, &MainWindow::showFocusRing);
     openMenusWithF10(*menuBar());
     canvas_->setFocus();
+    edit_.menu().addSeparator();
+    addPictureActions(edit_.menu(), *canvas_);
+    view_ = std::make_unique<ViewMenu>(addOwnMenu(*menuBar(), QStringLiteral("View")), *canvas_);
+    connect(canvas_, &Canvas::zoomChanged, this, &MainWindow::render);
     form_.load();
     render();
     resize(sizeHint());
@@ -77,8 +86,8 @@ MainWindow::~MainWindow() { disconnect(canvas_, nullptr, this, nullptr); }
 void MainWindow::render() {
     const FormState& s = form_.state();
     setWindowTitle(toQString(s.caption));
-    canvas_->setScene(s.backColor, s.lines);
-    const WindowUnits units = WindowUnits::of(*canvas_);
+    canvas_->setScene(s.backColor, s.lines, captionUnitsPerWindowUnit(s));
+    const WindowUnits units = canvas_->units();
     for (Vec v : kVectors) labels_[v]->render(s.label(v), units);
     if (stackingShown_ != s.stacking) {
         for (Vec v : s.stacking) labels_[v]->raise();

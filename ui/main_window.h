@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 
 #include <QMainWindow>
@@ -18,6 +19,7 @@ class FigureAnnouncer;
 class Canvas;
 class FocusRing;
 class VectorLabel;
+class ViewMenu;
 
 // The program's one window. Every event goes to the form; afterwards the whole window is
 // rendered again from the form's state.
@@ -43,6 +45,7 @@ private:
     std::optional<std::array<Vec, 3>> stackingShown_;
     FigureAnnouncer* announcer_ = nullptr;
     FocusRing* focusRing_ = nullptr;
+    std::unique_ptr<ViewMenu> view_;
 };
 
 }  // namespace fendrel

@@ -17,9 +17,9 @@ VectorLabel::VectorLabel(QWidget* canvas) : QLabel(canvas) {
 }
 
 void VectorLabel::render(const Label& label, const WindowUnits& units) {
-    if (shown_ != label) {
+    if (shown_ != label || shownZoom_ != units.zoom()) {
         QFont font(QStringLiteral("Trebuchet MS"));
-        font.setPointSizeF(label.size);
+        font.setPointSizeF(units.zoomed(label.size));
         font.setBold(label.bold);
         setFont(font);
         QPalette colors = palette();
@@ -30,6 +30,7 @@ void VectorLabel::render(const Label& label, const WindowUnits& units) {
         setText(toQString(label.caption));
         adjustSize();
         shown_ = label;
+        shownZoom_ = units.zoom();
     }
     move(units.toPixels(label.left, label.top).toPoint());
 }

@@ -20,7 +20,8 @@ class VectorLabel : public QLabel {
 public:
     explicit VectorLabel(QWidget* canvas);
 
-    // Shows the label as the window logic holds it, its top-left corner at (left, top).
+    // Shows the label as the window logic holds it, its top-left corner at (left, top), its
+    // font at the zoom of the conversion.
     void render(const Label& label, const WindowUnits& units);
 
 signals:
@@ -33,6 +34,7 @@ protected:
 
 private:
     std::optional<Label> shown_;
+    double shownZoom_ = 0;
 };
 
 }  // namespace fendrel

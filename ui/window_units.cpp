@@ -7,9 +7,9 @@
 
 namespace fendrel {
 
-WindowUnits WindowUnits::of(const QWidget& w) {
+WindowUnits WindowUnits::of(const QWidget& w, double zoom) {
     const QScreen& screen = *w.screen();
-    return {screen.logicalDotsPerInchX(), screen.logicalDotsPerInchY()};
+    return {screen.logicalDotsPerInchX(), screen.logicalDotsPerInchY(), zoom};
 }
 
 }  // namespace fendrel

@@ -16,7 +16,7 @@ TEST_F(StartTest, WindowOpensAtItsClientSizeWithTitleAndIcon) {
 TEST_F(StartTest, MenuBarShowsTheMeasuredVectorsInOrder) {
     QStringList titles;
     for (QAction* a : window.menuBar()->actions()) titles << a->objectName();
-    EXPECT_EQ(titles, QStringList({"SetA", "SetB", "SetR", "AngleMode", "Products", "Mode", "Edit", "Info"}));
+    EXPECT_EQ(titles, QStringList({"SetA", "SetB", "SetR", "AngleMode", "Products", "Mode", "Edit", "View", "Info"}));
 
     QStringList itemsOfA;
     for (QAction* a : menu("SetA").actions()) itemsOfA << a->objectName();

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads pixels of an X window dump for shell scripts:
+// Reads pixels of an X window dump (or of a PNG file, by its .png name) for shell scripts:
 //   xwd_pixels DUMP at X Y                   prints the colour as RRGGBB
 //   xwd_pixels DUMP column X Y0 Y1           prints the colours from Y0 to Y1, one a line
 //   xwd_pixels DUMP near X Y RRGGBB [R]      succeeds when a pixel within R (2) shows the colour
@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     if (args.size() < 2) return usage();
-    const QImage image = fendrel::readXwd(args[0]);
+    const QImage image = args[0].endsWith(QLatin1String(".png")) ? QImage(args[0], "PNG") : fendrel::readXwd(args[0]);
     if (image.isNull()) {
         std::fprintf(stderr, "xwd_pixels: cannot read %s\n", qPrintable(args[0]));
         return 1;

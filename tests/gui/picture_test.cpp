@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include "ui/picture.h"
+#include "window_test.h"
+
+namespace fendrel {
+namespace {
+
+class PictureTest : public WindowTest {
+protected:
+    // The arrows and a label as the canvas shows them: A's line, B's line, LabelA's text colour.
+    void expectTheFigure(const QImage& image) {
+        ASSERT_EQ(image.size(), QSize(756, 544));
+        EXPECT_TRUE(colourNear(image, px(3720, 2940), kColourA));
+        EXPECT_TRUE(colourNear(image, px(5340, 5040), kColourB));
+        const QColor labelBack = label("LabelA").palette().color(QPalette::Window);
+        EXPECT_EQ(image.pixelColor(label("LabelA").geometry().topLeft() + QPoint(1, 1)), labelBack);
+    }
+    static QImage rendered(const QByteArray& svg) {
+        QSvgRenderer renderer(svg);
+        QImage image(renderer.viewBox().size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        return image;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(PictureTest, PngAndSvgShowTheCanvasWithItsLabels) {
+    expectTheFigure(QImage::fromData(picturePng(canvas()), "PNG"));
+    const QByteArray svg = pictureSvg(canvas());
+    ASSERT_TRUE(QSvgRenderer(svg).isValid());
+    expectTheFigure(rendered(svg));
+}
+
+TEST_F(PictureTest, SvgDrawsTheGridAndHeadsAsShapesNotPixels) {
+    action("Grid").trigger();
+    action("ArrowHeads").trigger();
+    const QByteArray svg = pictureSvg(canvas());
+    EXPECT_FALSE(svg.contains("<image"));
+    const QImage shown = paintedCanvas(), drawn = rendered(svg);
+    // On a grid line left of everything else, and inside A's head beside its line.
+    for (QPoint at : {QPoint(48, 20), QPoint(245, 64)}) EXPECT_EQ(drawn.pixelColor(at), shown.pixelColor(at)) << at.x();
+}
+
+TEST_F(PictureTest, CopyPutsBothFormatsOnTheClipboard) {
+    action("CopyPicture").trigger();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    expectTheFigure(QImage::fromData(data->data(QStringLiteral("image/png")), "PNG"));
+    EXPECT_TRUE(QSvgRenderer(data->data(QStringLiteral("image/svg+xml"))).isValid());
+    EXPECT_EQ(action("CopyPicture").shortcut(), QKeySequence(QKeySequence::Copy));
+}
+
+TEST_F(PictureTest, SaveChoosesTheFormatByExtension) {
+    const QString png = dir.filePath(QStringLiteral("figure.png")), svg = dir.filePath(QStringLiteral("figure.SVG"));
+    EXPECT_EQ(savePicture(canvas(), png), QString());
+    expectTheFigure(QImage(png, "PNG"));
+    EXPECT_EQ(savePicture(canvas(), svg), QString());
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    expectTheFigure(rendered(file.readAll()));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"figure.png", "figure.SVG"}));  // no leftovers
+}
+
+TEST_F(PictureTest, FailedSaveReportsAndWritesNothing) {
+    const QString existing = dir.filePath(QStringLiteral("figure.jpg"));
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("kept");
+    file.close();
+    EXPECT_NE(savePicture(canvas(), existing), QString());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("kept"));
+
+    EXPECT_NE(savePicture(canvas(), dir.filePath(QStringLiteral("missing/figure.png"))), QString());
+    EXPECT_NE(savePicture(canvas(), dir.filePath(QStringLiteral("figure"))), QString());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"figure.jpg"}));
+}
+
+}  // namespace
+}  // namespace fendrel

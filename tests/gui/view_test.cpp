@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <cstdlib>
+
+#include <QInputDialog>
+
+#include "modal_answer.h"
+#include "ui/canvas.h"
+#include "ui/colors.h"
+#include "window_test.h"
+
+namespace fendrel {
+namespace {
+
+class ViewTest : public WindowTest {
+protected:
+    Canvas& view() { return *window.findChild<Canvas*>(QStringLiteral("canvas")); }
+    void zoomTo(double zoom) {
+        ViewSettings v = view().view();
+        v.zoom = zoom;
+        view().setView(v);
+    }
+
+    // Pixels of A's vertical line across a row of the painted canvas: those of its exact
+    // colour, and all that differ from the background.
+    struct Across {
+        int exact = 0, covered = 0;
+    };
+    Across acrossA(int x, int y) {
+        const QImage image = paintedCanvas();
+        const QColor background = image.pixelColor(2, y);
+        Across a;
+        for (int i = x - 12; i <= x + 12; ++i) {
+            a.exact += image.pixelColor(i, y) == kColourA;
+            a.covered += image.pixelColor(i, y) != background;
+        }
+        return a;
+    }
+
+    // Where runs of pixels unlike the background start along a row, from x0 to x1, each
+    // checked to be within a pixel of where it is expected.
+    void expectRunsAt(int y, int x0, int x1, const std::vector<double>& expected) {
+        const std::vector<int> starts = runStarts(y, x0, x1);
+        ASSERT_EQ(starts.size(), expected.size());
+        for (size_t i = 0; i < starts.size(); ++i) EXPECT_NEAR(starts[i], expected[i], 1.0) << i;
+    }
+    std::vector<int> runStarts(int y, int x0, int x1) {
+        const QImage image = paintedCanvas();
+        const QColor background = toQColor(window.state().backColor);
+        std::vector<int> starts;
+        for (int x = x0; x < x1; ++x)
+            if (image.pixelColor(x, y) != background && (x == x0 || image.pixelColor(x - 1, y) == background))
+                starts.push_back(x);
+        return starts;
+    }
+};
+
+TEST_F(ViewTest, ViewAndEditMenusHoldTheirItemsWithEverythingOffAtStart) {
+    QStringList edit, viewItems;
+    for (QAction* a : menu("Edit").actions()) edit << a->text();
+    for (QAction* a : menu("View").actions())
+        if (!a->isSeparator()) viewItems << a->text();
+    EXPECT_EQ(edit, QStringList({"Undo", "Redo", "", "Copy Picture", QString::fromUtf8("Save Picture\u2026")}));
+    EXPECT_EQ(viewItems, QStringList({"Zoom In", "Zoom Out", "Actual Size", "Fit to Window", "Arrow Heads", "Grid"}));
+    for (const char* item : {"FitToWindow", "ArrowHeads", "Grid"}) EXPECT_FALSE(action(item).isChecked()) << item;
+    EXPECT_EQ(view().zoom(), 1.0);
+}
+
+TEST_F(ViewTest, AtZoomTwoLinesLabelsAndFontsDoubleFromTheCorner) {
+    const Across actual = acrossA(248, 196);
+    const double font = label("LabelA").font().pointSizeF();
+    const FormState before = window.state();
+    zoomTo(2);
+
+    const Across zoomed = acrossA(496, 392);  // the same point of A, twice as far from the corner
+    EXPECT_LE(actual.exact, 3);
+    EXPECT_GE(zoomed.exact, 5);
+    EXPECT_LE(zoomed.covered, 2 * actual.covered);
+    EXPECT_TRUE(colourNear(paintedCanvas(), QPointF(2 * 5280 / 15.0, 2 * 2820 / 15.0), kColourR));
+    EXPECT_EQ(label("LabelA").pos(), QPoint(496, 112));
+    EXPECT_EQ(label("LabelB").pos(), QPoint(928, 672));
+    EXPECT_EQ(label("LabelR").pos(), QPoint(912, 80));
+    EXPECT_DOUBLE_EQ(label("LabelA").font().pointSizeF(), 2 * font);
+    EXPECT_EQ(window.state(), before);  // no number changes
+
+    // The pointer goes through the same conversion: a pixel is half as many window units.
+    mouse(canvas(), QEvent::MouseButtonPress, QPointF(100, 400), Qt::LeftButton, Qt::LeftButton);
+    moveWith(Qt::LeftButton, QPointF(400, 100));
+    EXPECT_FLOAT_EQ(window.state().line(Vec::A).x2, 3000);
+    EXPECT_FLOAT_EQ(window.state().line(Vec::A).y2, 750);
+    EXPECT_EQ(label("LabelA").pos(), QPoint(400, 100));
+
+    action("ActualSize").trigger();
+    EXPECT_EQ(label("LabelA").pos(), QPoint(200, 50));
+    EXPECT_DOUBLE_EQ(label("LabelA").font().pointSizeF(), font);
+}
+
+TEST_F(ViewTest, ZoomStepsFromTheMenuAndFittingFollowsTheWindow) {
+    for (int i = 0; i < 3; ++i) action("ZoomIn").trigger();
+    EXPECT_NEAR(view().zoom(), 1.953125, 1e-12);
+    for (int i = 0; i < 3; ++i) action("ZoomOut").trigger();
+    EXPECT_EQ(view().zoom(), 1.0);
+
+    action("FitToWindow").trigger();
+    EXPECT_TRUE(action("FitToWindow").isChecked());
+    window.resize(2 * 756, 2 * 544 + window.menuBar()->height());
+    ASSERT_EQ(canvas().size(), QSize(2 * 756, 2 * 544));
+    EXPECT_EQ(view().zoom(), 2.0);
+    EXPECT_EQ(label("LabelA").pos(), QPoint(496, 112));
+    window.resize(2 * 756, 544 + window.menuBar()->height());  // the height decides
+    EXPECT_EQ(view().zoom(), 1.0);
+    EXPECT_EQ(label("LabelA").pos(), QPoint(248, 56));
+
+    // A step leaves fitting and goes on from the fitted zoom.
+    window.resize(2 * 756, 2 * 544 + window.menuBar()->height());
+    action("ZoomIn").trigger();
+    EXPECT_FALSE(action("FitToWindow").isChecked());
+    EXPECT_NEAR(view().zoom(), 2.44140625, 1e-12);
+}
+
+TEST_F(ViewTest, ArrowHeadsOnlyWhenChosen) {
+    // Beside A's line, 8 pixels below its tip (248, 56): inside the head's width only.
+    const QPointF besideTip(244.5, 64.5);
+    EXPECT_FALSE(colourNear(paintedCanvas(), besideTip, kColourA));
+    action("ArrowHeads").trigger();
+    EXPECT_TRUE(colourNear(paintedCanvas(), besideTip, kColourA));
+    EXPECT_TRUE(colourNear(paintedCanvas(), QPointF(456.5, 339), kColourB));
+    action("ArrowHeads").trigger();
+    EXPECT_FALSE(colourNear(paintedCanvas(), besideTip, kColourA));
+}
+
+TEST_F(ViewTest, GridOnlyWhenChosenEvery500UnitsThroughTheMovingOrigin) {
+    // Row 20, left of every line and label: nothing but the background without the grid.
+    EXPECT_TRUE(runStarts(20, 0, 240).empty());
+    action("Grid").trigger();
+    // 15 window units a pixel: 500-unit steps, 33.3 pixels, through the origin at x = 248.
+    const double step = 500 / 15.0;
+    expectRunsAt(20, 0, 240, {248 - 7 * step, 248 - 6 * step, 248 - 5 * step, 248 - 4 * step, 248 - 3 * step, 248 - 2 * step, 248 - step});
+    const QColor line = paintedCanvas().pixelColor(48, 20);
+    EXPECT_LT(std::abs(line.lightness() - toQColor(window.state().backColor).lightness()), 64);  // faint
+
+    moveWith(Qt::RightButton, QPointF(310, 300));  // the origin to x = 310
+    expectRunsAt(20, 0, 240, {310 - 9 * step, 310 - 8 * step, 310 - 7 * step, 310 - 6 * step, 310 - 5 * step, 310 - 4 * step, 310 - 3 * step});
+    action("Grid").trigger();
+    EXPECT_TRUE(runStarts(20, 0, 240).empty());
+}
+
+TEST_F(ViewTest, GridStepsInReferenceUnitsWhileAConstantIsMarked) {
+    action("Grid").trigger();
+    {
+        // A, 4200 units long, is declared 1: a tenth is 420 units, 28 pixels.
+        const ModalAnswer answer([](QWidget& modal) {
+            auto* prompt = qobject_cast<QInputDialog*>(&modal);
+            ASSERT_NE(prompt, nullptr);
+            prompt->setTextValue(QStringLiteral("1"));
+            prompt->accept();
+        });
+        action("ca").trigger();
+        ASSERT_TRUE(answer.answered());
+    }
+    ASSERT_TRUE(action("ca").isChecked());
+    expectRunsAt(20, 0, 240, {24, 52, 80, 108, 136, 164, 192, 220});
+}
+
+}  // namespace
+}  // namespace fendrel

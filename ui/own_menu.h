@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QMenu;
+class QMenuBar;
+class QString;
+
+namespace fendrel {
+
+// A menu of the window's own, which the window logic knows nothing of: put on the bar in
+// front of "Info", so the menus it adds keep the order they are added in.
+QMenu& addOwnMenu(QMenuBar& bar, const QString& name);
+
+}  // namespace fendrel

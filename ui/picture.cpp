@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/picture.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QWidget>
+
+namespace fendrel {
+
+QImage pictureImage(QWidget& canvas) { return canvas.grab().toImage(); }
+
+QByteArray picturePng(QWidget& canvas) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    pictureImage(canvas).save(&buffer, "PNG");
+    return png;
+}
+
+QByteArray pictureSvg(QWidget& canvas) {
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(canvas.size());
+    generator.setResolution(canvas.logicalDpiX());
+    generator.setViewBox(QRect(QPoint(0, 0), canvas.size()));
+    generator.setTitle(QStringLiteral("Fendrel"));
+    QPainter painter(&generator);
+    canvas.render(&painter);
+    painter.end();
+    return svg;
+}
+
+QMimeData* pictureMimeData(QWidget& canvas) {
+    auto* data = new QMimeData;
+    data->setImageData(pictureImage(canvas));
+    data->setData(QStringLiteral("image/png"), picturePng(canvas));
+    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(canvas));
+    return data;
+}
+
+QString savePicture(QWidget& canvas, const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QByteArray bytes;
+    if (suffix == QLatin1String("png"))
+        bytes = picturePng(canvas);
+    else if (suffix == QLatin1String("svg"))
+        bytes = pictureSvg(canvas);
+    else
+        return QStringLiteral("A picture is saved as PNG (.png) or SVG (.svg); \"%1\" names neither.")
+            .arg(QFileInfo(path).fileName());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("\"%1\" could not be written: %2").arg(path, file.errorString());
+    return {};
+}
+
+}  // namespace fendrel

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/view_menu.h"
+
+#include <QMenu>
+
+#include "ui/canvas.h"
+
+namespace fendrel {
+
+namespace {
+
+QAction* addItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {}) {
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(name);
+    action->setShortcuts(keys);
+    return action;
+}
+
+QAction* addCheckItem(QMenu& menu, const QString& name, const QString& caption) {
+    QAction* action = addItem(menu, name, caption);
+    action->setCheckable(true);
+    return action;
+}
+
+}  // namespace
+
+ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas) : canvas_(canvas) {
+    QAction* in = addItem(menu, QStringLiteral("ZoomIn"), QStringLiteral("Zoom In"),
+                          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction* out = addItem(menu, QStringLiteral("ZoomOut"), QStringLiteral("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    QAction* actual = addItem(menu, QStringLiteral("ActualSize"), QStringLiteral("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    fit_ = addCheckItem(menu, QStringLiteral("FitToWindow"), QStringLiteral("Fit to Window"));
+    menu.addSeparator();
+    QAction* heads = addCheckItem(menu, QStringLiteral("ArrowHeads"), QStringLiteral("Arrow Heads"));
+    QAction* grid = addCheckItem(menu, QStringLiteral("Grid"), QStringLiteral("Grid"));
+
+    // A zoom step starts from the zoom in effect, a fitted one too, and turns fitting off.
+    auto zoomTo = [this](double (*next)(double)) {
+        return [this, next] {
+            change([zoom = canvas_.zoom(), next](ViewSettings& v) {
+                v.zoom = next(zoom);
+                v.fitToWindow = false;
+            });
+        };
+    };
+    QObject::connect(in, &QAction::triggered, in, zoomTo(zoomedIn));
+    QObject::connect(out, &QAction::triggered, out, zoomTo(zoomedOut));
+    QObject::connect(actual, &QAction::triggered, actual, zoomTo([](double) { return 1.0; }));
+    QObject::connect(fit_, &QAction::triggered, fit_, [this](bool on) {
+        change([on](ViewSettings& v) { v.fitToWindow = on; });
+    });
+    QObject::connect(heads, &QAction::triggered, heads, [this](bool on) {
+        change([on](ViewSettings& v) { v.arrowHeads = on; });
+    });
+    QObject::connect(grid, &QAction::triggered, grid, [this](bool on) { change([on](ViewSettings& v) { v.grid = on; }); });
+}
+
+void ViewMenu::change(const std::function<void(ViewSettings&)>& edit) {
+    ViewSettings view = canvas_.view();
+    edit(view);
+    canvas_.setView(view);
+    fit_->setChecked(view.fitToWindow);
+}
+
+}  // namespace fendrel
