@@ -8,6 +8,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/element_table.h"
@@ -51,6 +52,16 @@ void expectWords(const std::vector<std::string_view>& w, size_t n) {
     if (w.size() != n) throw ScriptError("\"" + std::string(w[0]) + "\" takes " + std::to_string(n - 1) + " argument(s)");
 }
 
+// The commands without arguments that are one event of the window each.
+using PlainEvent = void (Form::*)();
+PlainEvent plainEvent(std::string_view cmd) {
+    static constexpr std::pair<std::string_view, PlainEvent> kEvents[] = {
+        {"release", &Form::mouseRelease}, {"undo", &Form::undo}, {"redo", &Form::redo}};
+    for (const auto& [name, event] : kEvents)
+        if (name == cmd) return event;
+    return nullptr;
+}
+
 class Session {
 public:
     explicit Session(std::ostream& out) : out_(out) {}
@@ -87,18 +98,10 @@ public:
             parse<float>(w[2], "x");
             parse<float>(w[3], "y");
             form_->mousePress();
-        } else if (cmd == "release") {
+        } else if (const auto event = plainEvent(cmd)) {
             expectWords(w, 1);
             requireLoaded();
-            form_->mouseRelease();
-        } else if (cmd == "undo") {
-            expectWords(w, 1);
-            requireLoaded();
-            form_->undo();
-        } else if (cmd == "redo") {
-            expectWords(w, 1);
-            requireLoaded();
-            form_->redo();
+            ((*form_).*event)();
         } else if (cmd == "click") {
             expectWords(w, 2);
             requireLoaded();
