@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Fendrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shell functions that run the program's window on a virtual X server of its own.
-# Source this file, then: xvfb_start DIR; window_start APP; ... ; session_stop.
-# Needs Xvfb and xdotool; the caller checks that they exist.
+# Source this file, then: xvfb_start DIR; window_start APP; ... ; session_stop; or, for a
+# check of the window, window_session_open APP PIXELS [TOOL...], which does all of it.
+# Needs Xvfb and xdotool; the caller checks that they exist (window_session_open does).
 
 # Starts Xvfb on a free display, with its screen readable as DIR/Xvfb_screen0.
 # Sets DISPLAY, XVFB_PID and SCREEN_DUMP.
@@ -69,4 +70,23 @@ session_stop() {
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
+}
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# The start every check of the real window shares: skips the check (status 77) unless
+# Xvfb, xdotool and the further TOOLs are installed, starts the server with its files in a
+# new folder WORK (removed on exit, with the session), then APP, and finds its canvas with
+# the PIXELS reader.
+window_session_open() {
+    local app=$1 pixels=$2 tool
+    shift 2
+    for tool in Xvfb xdotool "$@"; do
+        command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
+    done
+    WORK=$(mktemp -d)
+    trap 'session_stop; rm -rf "$WORK"' EXIT
+    xvfb_start "$WORK" || fail "no X server"
+    window_start "$app" || fail "no window"
+    eventually canvas_find "$pixels" || fail "no canvas background found in the window"
 }

@@ -9,18 +9,8 @@ set -u
 app=$1
 pixels=$2
 entry=$3
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
-done
 source "$(dirname "$0")/xvfb_session.sh"
-
-work=$(mktemp -d)
-trap 'session_stop; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-xvfb_start "$work" || fail "no X server"
-window_start "$app" || fail "no window"
-eventually canvas_find "$pixels" || fail "no canvas background found in the window"
+window_session_open "$app" "$pixels"
 echo "window $WIDTH x $HEIGHT at ($X, $Y), canvas from y = $CANVAS_TOP"
 # The desktop matches the window to its entry, and so to its name and icon, by class.
 class=$(sed -n 's/^StartupWMClass=//p' "$entry")

@@ -7,18 +7,8 @@
 set -u
 app=$1
 pixels=$2
-for tool in Xvfb xdotool xclip; do
-    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
-done
 source "$(dirname "$0")/xvfb_session.sh"
-
-work=$(mktemp -d)
-trap 'session_stop; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-xvfb_start "$work" || fail "no X server"
-window_start "$app" || fail "no window"
-eventually canvas_find "$pixels" || fail "no canvas background found in the window"
+window_session_open "$app" "$pixels" xclip
 canvas_height=$((Y + HEIGHT - CANVAS_TOP))
 echo "window $WIDTH x $HEIGHT at ($X, $Y), canvas from y = $CANVAS_TOP"
 
@@ -34,11 +24,11 @@ shows_colour "$pixels" 3720 2940 $colour_a && fail "A is still painted at its si
 
 copied() {
     xdotool key --clearmodifiers ctrl+c
-    timeout 5 xclip -selection clipboard -t image/png -o >"$work/clip.png" 2>/dev/null && [[ -s "$work/clip.png" ]]
+    timeout 5 xclip -selection clipboard -t image/png -o >"$WORK/clip.png" 2>/dev/null && [[ -s "$WORK/clip.png" ]]
 }
 eventually copied || fail "no PNG on the clipboard after Ctrl+C"
-size=$(od -An -tu1 -j16 -N8 "$work/clip.png" | awk '{print $3 * 256 + $4, $7 * 256 + $8}')
+size=$(od -An -tu1 -j16 -N8 "$WORK/clip.png" | awk '{print $3 * 256 + $4, $7 * 256 + $8}')
 [[ $size == "$WIDTH $canvas_height" ]] || fail "the clipboard picture is $size, the canvas $WIDTH $canvas_height"
 # 3720 * 1.25 / 15 = 310 and 2940 * 1.25 / 15 = 245 pixels from the canvas corner.
-"$pixels" "$work/clip.png" near 310 245 $colour_a || fail "the clipboard picture does not show the zoomed A"
+"$pixels" "$WORK/clip.png" near 310 245 $colour_a || fail "the clipboard picture does not show the zoomed A"
 echo "PASS: Ctrl++ zoomed and Ctrl+C copied the canvas under Xvfb"
