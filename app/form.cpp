@@ -19,10 +19,14 @@ void Form::guarded(Handler handler) {
 }
 
 template <class Event>
-void Form::step(Event event) {
+void Form::step(Event event, bool inRange) {
     closeGesture();
     FormState before = state_;
     event();
+    if (inRange && !coordinatesInRange(state_)) {
+        state_ = std::move(before);
+        return;
+    }
     history_.record(std::move(before), state_);
 }
 
@@ -35,11 +39,11 @@ void Form::closeGesture() {
 void Form::load() { formLoad(state_, host_); }
 
 void Form::mouseMove(int button, int shift, float x, float y) {
-    const auto move = [&] { guarded([&] { formMouseMove(state_, button, shift, x, y); }); };
+    const auto move = [&] { formMouseMove(state_, button, shift, x, y); };
     if (gestureStart_) {
-        move();
+        guarded(move);
     } else {
-        step(move);
+        step(move, true);
     }
 }
 
@@ -54,11 +58,16 @@ void Form::clickLabel(Vec v) {
 }
 
 void Form::clickMenu(Menu m) {
-    step([&] { runMenu(m); });
+    const Element& e = element(m);
+    if (!e.handler || !state_.enabled(m) || (e.parent && !state_.enabled(*e.parent))) {
+        closeGesture();
+        return;
+    }
+    step([&] { e.handler(state_, host_, e.vector); }, e.is(kGuarded));
 }
 
 void Form::key(Key k) {
-    step([&] { guarded([&] { formKey(state_, k); }); });
+    step([&] { formKey(state_, k); }, true);
 }
 
 void Form::undo() {
@@ -69,15 +78,6 @@ void Form::undo() {
 void Form::redo() {
     closeGesture();
     history_.redo(state_);
-}
-
-void Form::runMenu(Menu m) {
-    const Element& e = element(m);
-    if (!e.handler || !state_.enabled(m) || (e.parent && !state_.enabled(*e.parent))) return;
-    if (e.is(kGuarded))
-        guarded([&] { e.handler(state_, host_, e.vector); });
-    else
-        e.handler(state_, host_, e.vector);
 }
 
 }  // namespace fendrel

@@ -45,11 +45,12 @@ private:
     template <class Handler>
     void guarded(Handler handler);
 
-    // Runs one event as a step of its own, after closing an open gesture.
+    // Runs one event as a step of its own, after closing an open gesture. With `inRange`,
+    // the snapshot the step keeps is also the range guard's: an event that left an end
+    // point out of range is undone, and so is no step.
     template <class Event>
-    void step(Event event);
+    void step(Event event, bool inRange = false);
     void closeGesture();
-    void runMenu(Menu m);
 
     Host& host_;
     FormState state_;

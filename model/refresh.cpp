@@ -100,4 +100,13 @@ void converse(FormState& s) {
     }
 }
 
+double captionUnitsPerWindowUnit(const FormState& s) {
+    for (Vec v : kVectors) {
+        if (!s.checked(kConstantItems[v])) continue;
+        const double ratio = s.vars.kConst.read() / s.vars.mod[v].read();
+        return std::isfinite(ratio) && ratio != 0 ? ratio : 1.0;
+    }
+    return 1.0;
+}
+
 }  // namespace fendrel

@@ -15,4 +15,9 @@ void grandezze(FormState& s);
 // in reference units; without one, the labels get their letters back.
 void converse(FormState& s);
 
+// The unit the captions show, as caption units per window unit: while a constant item is
+// marked, the reference constant over the reference vector's magnitude; otherwise, or when
+// that ratio is zero or not finite (the captions then stay in window units), 1.
+double captionUnitsPerWindowUnit(const FormState& s);
+
 }  // namespace fendrel

@@ -11,10 +11,8 @@ namespace fendrel {
 
 namespace {
 
-QAction* addItem(QMenu& menu, const char* name, QList<QKeySequence> keys, std::function<void()> chosen) {
-    QAction* action = menu.addAction(QString::fromLatin1(name));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcuts(keys);
+QAction* addItem(QMenu& menu, const QString& name, const QList<QKeySequence>& keys, std::function<void()> chosen) {
+    QAction* action = addOwnItem(menu, name, name, keys);
     QObject::connect(action, &QAction::triggered, action, [chosen = std::move(chosen)] { chosen(); });
     return action;
 }
@@ -23,8 +21,8 @@ QAction* addItem(QMenu& menu, const char* name, QList<QKeySequence> keys, std::f
 
 EditMenu::EditMenu(QMenuBar& bar, std::function<void()> undo, std::function<void()> redo)
     : menu_(addOwnMenu(bar, QStringLiteral("Edit"))) {
-    undo_ = addItem(menu_, "Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, std::move(undo));
-    redo_ = addItem(menu_, "Redo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+    undo_ = addItem(menu_, QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, std::move(undo));
+    redo_ = addItem(menu_, QStringLiteral("Redo"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                     std::move(redo));
 }
 

@@ -4,18 +4,7 @@
 
 #include <cmath>
 
-#include "model/state.h"
-
 namespace fendrel {
-
-double captionUnitsPerWindowUnit(const FormState& s) {
-    for (Vec v : kVectors) {
-        if (!s.checked(kConstantItems[v])) continue;
-        const double ratio = s.vars.kConst.read() / s.vars.mod[v].read();
-        return std::isfinite(ratio) && ratio != 0 ? ratio : 1.0;
-    }
-    return 1.0;
-}
 
 std::optional<double> gridSpacing(double windowUnitsPerPixel, double captionUnitsPerWindowUnit) {
     if (!(std::isfinite(windowUnitsPerPixel) && windowUnitsPerPixel > 0)) return std::nullopt;

@@ -6,15 +6,8 @@
 
 namespace fendrel {
 
-struct FormState;
-
 // Neighbouring grid lines are at least this many pixels apart, and less than 80.
 inline constexpr double kMinGridPixels = 24.0;
-
-// The unit the captions show, as caption units per window unit: while a constant item is
-// marked, the reference constant over the reference vector's magnitude; otherwise, or when
-// that ratio is zero or not finite (the captions then stay in window units), 1.
-double captionUnitsPerWindowUnit(const FormState& s);
 
 // The distance between grid lines in window units: 1, 2 or 5 times a power of ten caption
 // units, the smallest such step that is at least kMinGridPixels pixels long (so it is also

@@ -6,10 +6,10 @@
 
 #include <QMenuBar>
 
+#include "model/refresh.h"
 #include "ui/canvas.h"
 #include "ui/figure_announcer.h"
 #include "ui/focus_ring.h"
-#include "ui/grid_spacing.h"
 #include "ui/menu_bar_key.h"
 #include "ui/own_menu.h"
 #include "ui/picture_actions.h"

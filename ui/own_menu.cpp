@@ -21,4 +21,11 @@ QMenu& addOwnMenu(QMenuBar& bar, const QString& name) {
     return *menu;
 }
 
+QAction* addOwnItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys) {
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(name);
+    action->setShortcuts(keys);
+    return action;
+}
+
 }  // namespace fendrel

@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
+
+class QAction;
 class QMenu;
 class QMenuBar;
 class QString;
@@ -11,5 +15,8 @@ namespace fendrel {
 // A menu of the window's own, which the window logic knows nothing of: put on the bar in
 // front of "Info", so the menus it adds keep the order they are added in.
 QMenu& addOwnMenu(QMenuBar& bar, const QString& name);
+
+// An item of such a menu, found by its object name NAME and chosen with any of KEYS.
+QAction* addOwnItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {});
 
 }  // namespace fendrel

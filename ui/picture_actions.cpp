@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "ui/own_menu.h"
 #include "ui/picture.h"
 
 namespace fendrel {
@@ -33,13 +34,11 @@ void savePictureAs(QWidget& canvas) {
 }  // namespace
 
 void addPictureActions(QMenu& menu, QWidget& canvas) {
-    QAction* copy = menu.addAction(QStringLiteral("Copy Picture"));
-    copy->setObjectName(QStringLiteral("CopyPicture"));
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    QAction* copy = addOwnItem(menu, QStringLiteral("CopyPicture"), QStringLiteral("Copy Picture"),
+                               {QKeySequence(Qt::CTRL | Qt::Key_C)});
     QObject::connect(copy, &QAction::triggered, copy,
                      [&canvas] { QApplication::clipboard()->setMimeData(pictureMimeData(canvas)); });
-    QAction* save = menu.addAction(QStringLiteral("Save Picture\u2026"));
-    save->setObjectName(QStringLiteral("SavePicture"));
+    QAction* save = addOwnItem(menu, QStringLiteral("SavePicture"), QStringLiteral("Save Picture\u2026"));
     QObject::connect(save, &QAction::triggered, save, [&canvas] { savePictureAs(canvas); });
 }
 

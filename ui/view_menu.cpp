@@ -5,20 +5,14 @@
 #include <QMenu>
 
 #include "ui/canvas.h"
+#include "ui/own_menu.h"
 
 namespace fendrel {
 
 namespace {
 
-QAction* addItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {}) {
-    QAction* action = menu.addAction(caption);
-    action->setObjectName(name);
-    action->setShortcuts(keys);
-    return action;
-}
-
 QAction* addCheckItem(QMenu& menu, const QString& name, const QString& caption) {
-    QAction* action = addItem(menu, name, caption);
+    QAction* action = addOwnItem(menu, name, caption);
     action->setCheckable(true);
     return action;
 }
@@ -26,10 +20,10 @@ QAction* addCheckItem(QMenu& menu, const QString& name, const QString& caption) 
 }  // namespace
 
 ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas) : canvas_(canvas) {
-    QAction* in = addItem(menu, QStringLiteral("ZoomIn"), QStringLiteral("Zoom In"),
+    QAction* in = addOwnItem(menu, QStringLiteral("ZoomIn"), QStringLiteral("Zoom In"),
                           {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    QAction* out = addItem(menu, QStringLiteral("ZoomOut"), QStringLiteral("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
-    QAction* actual = addItem(menu, QStringLiteral("ActualSize"), QStringLiteral("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    QAction* out = addOwnItem(menu, QStringLiteral("ZoomOut"), QStringLiteral("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    QAction* actual = addOwnItem(menu, QStringLiteral("ActualSize"), QStringLiteral("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
     fit_ = addCheckItem(menu, QStringLiteral("FitToWindow"), QStringLiteral("Fit to Window"));
     menu.addSeparator();
     QAction* heads = addCheckItem(menu, QStringLiteral("ArrowHeads"), QStringLiteral("Arrow Heads"));

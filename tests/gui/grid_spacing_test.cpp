@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/state.h"
+#include "model/refresh.h"
 #include "ui/grid_painter.h"
 #include "ui/grid_spacing.h"
 
