@@ -3,11 +3,26 @@
 #include "app/form.h"
 
 #include "app/element_table.h"
+#include "app/lesson.h"
+#include "app/lesson_file.h"
 #include "app/window_description.h"
 #include "interaction/mouse_drag.h"
 #include "interaction/selection.h"
 
 namespace fendrel {
+
+namespace {
+
+constexpr int kWarningIcon = 48;
+
+// 'The lesson "PATH" could not be opened: there is no such file.'
+void reportFailure(Host& host, std::string_view title, const std::string& path, std::string_view what,
+                   const LessonError& e) {
+    host.messageBox("The lesson \"" + path + "\" could not be " + std::string(what) + ": " + e.what() + ".",
+                    kWarningIcon, title);
+}
+
+}  // namespace
 
 Form::Form(Host& host) : host_(host), state_(initialForm()) {}
 
@@ -68,6 +83,40 @@ void Form::clickMenu(Menu m) {
 
 void Form::key(Key k) {
     step([&] { formKey(state_, k); }, true);
+}
+
+void Form::newLesson() {
+    closeGesture();
+    state_ = initialForm();
+    formLoad(state_, host_);
+    history_.clear();
+    fileName_.reset();
+}
+
+bool Form::save(const std::string& path, const std::optional<ViewSettings>& view) {
+    try {
+        writeLessonFile(path, lessonText(state_, view));
+    } catch (const LessonError& e) {
+        reportFailure(host_, "Save Lesson", path, "saved", e);
+        return false;
+    }
+    history_.markSaved();
+    fileName_ = path;
+    return true;
+}
+
+std::optional<Form::Opened> Form::open(const std::string& path) {
+    closeGesture();
+    try {
+        Lesson lesson = lessonFromText(readLessonFile(path));
+        state_ = std::move(lesson.state);
+        history_.clear();
+        fileName_ = path;
+        return Opened{lesson.view};
+    } catch (const LessonError& e) {
+        reportFailure(host_, "Open Lesson", path, "opened", e);
+        return std::nullopt;
+    }
 }
 
 void Form::undo() {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "app/history.h"
+#include "app/view_settings.h"
 #include "commands/host.h"
 #include "interaction/keyboard.h"
 #include "model/state.h"
@@ -35,9 +37,26 @@ public:
     // A key pressed while the figure has the keyboard focus.
     void key(Key k);
 
+    // File › New: the window as after start-up, its load handler run again; no steps, no file.
+    void newLesson();
+    // Writes the window as it stands, with the view it is drawn in, as the lesson file PATH,
+    // which becomes the window's file. Changes nothing else and is no step; it leaves an open
+    // gesture open. On failure a message box says why and nothing changes.
+    bool save(const std::string& path, const std::optional<ViewSettings>& view = std::nullopt);
+    // The window becomes exactly the lesson in PATH, with no steps, and PATH its file. A file
+    // that cannot be read or is no valid lesson: a message box says why and nothing changes.
+    struct Opened {
+        std::optional<ViewSettings> view;  // how the lesson was drawn, when the file says
+    };
+    std::optional<Opened> open(const std::string& path);
+
     const FormState& state() const { return state_; }
     // The steps of an open gesture are not counted until it closes.
     const History& history() const { return history_; }
+    // The lesson file the window was last opened from or saved to.
+    const std::optional<std::string>& fileName() const { return fileName_; }
+    // Whether the window differs from its file (or, with none, from its start-up state).
+    bool modified() const { return history_.modified(); }
 
 private:
     // Runs one handler; if it left any end point non-finite or beyond the coordinate
@@ -56,6 +75,7 @@ private:
     FormState state_;
     History history_;
     std::optional<FormState> gestureStart_;  // the state at the press of an open gesture
+    std::optional<std::string> fileName_;
 };
 
 }  // namespace fendrel

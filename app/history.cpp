@@ -21,9 +21,19 @@ void swapLatest(std::deque<FormState>& from, std::deque<FormState>& to, FormStat
 
 void History::record(FormState&& before, const FormState& after) {
     if (sameAsShown(before, after)) return;
+    if (saved_ > undo_.size()) saved_.reset();  // it was on the redo list
     redo_.clear();
     undo_.push_back(std::move(before));
-    if (undo_.size() > kKept) undo_.pop_front();
+    if (undo_.size() > kKept) {
+        undo_.pop_front();
+        saved_ = saved_ > 0 ? std::optional(*saved_ - 1) : std::nullopt;
+    }
+}
+
+void History::clear() {
+    undo_.clear();
+    redo_.clear();
+    markSaved();
 }
 
 void History::undo(FormState& current) { swapLatest(undo_, redo_, current); }

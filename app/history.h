@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 
 #include "model/state.h"
 
@@ -28,8 +29,17 @@ public:
     std::size_t undoCount() const { return undo_.size(); }
     std::size_t redoCount() const { return redo_.size(); }
 
+    // The state as it is now is the one in its file. Undo or Redo back to it brings it back
+    // unmodified; once a new step has made it unreachable, nothing does.
+    void markSaved() { saved_ = undo_.size(); }
+    bool modified() const { return saved_ != undo_.size(); }
+
+    // No steps at all, and the state as it is now the saved one.
+    void clear();
+
 private:
     std::deque<FormState> undo_, redo_;
+    std::optional<std::size_t> saved_ = 0;  // how many steps Undo can take from the saved state
 };
 
 }  // namespace fendrel

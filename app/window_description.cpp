@@ -29,16 +29,23 @@ FormState initialForm() {
     return s;
 }
 
+void paintBackground(FormState& s, Color background) {
+    s.backColor = background;
+    for (Label& l : s.labels) l.backColor = background;
+}
+
+void recordArrowColours(FormState& s) {
+    for (Vec v : kVectors) s.vars.col[v] = Number::dbl(s.line(v).color);
+}
+
 void formLoad(FormState& s, Host& host) {
     constexpr std::array<Color, 3> kBackgrounds{0x404040, 0x800000, 0x000080};
     host.randomize();
     s.bringToFront(Vec::B);
     s.vars.curVec = 1;
     const int choice = static_cast<int>(std::floor(host.rnd() * 3.0f)) + 1;
-    const Color background = kBackgrounds[static_cast<size_t>(choice - 1)];
-    s.backColor = background;
-    for (Label& l : s.labels) l.backColor = background;
-    for (Vec v : kVectors) s.vars.col[v] = Number::dbl(s.line(v).color);
+    paintBackground(s, kBackgrounds[static_cast<size_t>(choice - 1)]);
+    recordArrowColours(s);
     grandezze(s);
 }
 

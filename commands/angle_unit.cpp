@@ -1,13 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commands/angle_unit.h"
+
 #include "commands/commands.h"
 #include "model/refresh.h"
 
 namespace fendrel {
 
+void setAngleUnit(FormState& s, bool radians) {
+    s.vars.radMode = radians;
+    s.menu(Menu::AngleMode).caption = radians ? "Radians" : "Degrees";
+}
+
 void angleModeClick(FormState& s, Host&, Vec) {
-    s.vars.radMode = !s.vars.radMode;
-    s.menu(Menu::AngleMode).caption = s.vars.radMode ? "Radians" : "Degrees";
+    setAngleUnit(s, !s.vars.radMode);
     grandezze(s);
 }
 

@@ -68,7 +68,7 @@ void require(bool holds, const char* what) {
 }
 
 // The window as the dump shows it, leaving out the history and the dialogs.
-std::string shown(const FormState& s) { return dumpJson(s, History{}, {}); }
+std::string shown(const FormState& s) { return stateJson(s); }
 
 void undoOrRedo(Form& form, WatchedHost& host, bool undo) {
     host.sealed = true;

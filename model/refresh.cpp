@@ -38,6 +38,7 @@ void showComponent(FormState& s, Vec v, Axis axis) {
 }  // namespace
 
 void grandezze(FormState& s) {
+    s.measured = s.lines;
     for (Vec v : kVectors) {
         const Line& l = s.line(v);
         const double dy = static_cast<double>(l.y2) - l.y1;

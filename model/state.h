@@ -60,6 +60,10 @@ struct FormState {
     std::string caption;
     Color backColor = 0;
     PerVector<Line> lines;
+    // The lines as the last refresh measured them: what the shown quantities describe. They
+    // differ from `lines` after a drag of the whole figure or a change of layout, which
+    // move lines without a refresh.
+    PerVector<Line> measured;
     PerVector<Label> labels;
     std::array<Vec, 3> stacking{Vec::A, Vec::B, Vec::R};  // bottom to top
     PerMenu<MenuElement> menus;

@@ -101,9 +101,8 @@ std::string dialog(const DialogRecord& d) {
         .field("buttons", std::to_string(d.buttons)).field("title", quoted(d.title)).str();
 }
 
-}  // namespace
-
-std::string dumpJson(const FormState& s, const History& history, const std::vector<DialogRecord>& dialogs) {
+// The window's own fields, to which the dump adds the dialogs, the history and the file.
+Object windowFields(const FormState& s) {
     Object lines, labels, menus;
     for (Vec v : kVectors) {
         lines.field(kLineNames[v], line(s.line(v)));
@@ -114,24 +113,37 @@ std::string dumpJson(const FormState& s, const History& history, const std::vect
         menus.field(e.name, Object().field("caption", quoted(m.caption)).field("enabled", boolean(m.enabled))
                                 .field("checked", boolean(m.checked)).str());
     }
-    std::string list = "[";
-    for (const DialogRecord& d : dialogs) {
-        if (list.size() > 1) list += ',';
-        list += dialog(d);
-    }
-    list += "]";
     return Object()
         .field("window", Object().field("caption", quoted(s.caption)).field("backColor", jsonNumber(s.backColor)).str())
         .field("lines", lines.str())
         .field("labels", labels.str())
         .field("topLabel", quoted(kLabelNames[s.topLabel()]))
         .field("menus", menus.str())
-        .field("vars", vars(s.vars))
+        .field("vars", vars(s.vars));
+}
+
+}  // namespace
+
+std::string stateJson(const FormState& s) { return windowFields(s).str(); }
+
+std::string dumpJson(const Form& form, const std::vector<DialogRecord>& dialogs) {
+    std::string list = "[";
+    for (const DialogRecord& d : dialogs) {
+        if (list.size() > 1) list += ',';
+        list += dialog(d);
+    }
+    list += "]";
+    const History& history = form.history();
+    return windowFields(form.state())
         .field("dialogs", list)
         .field("history", Object()
                               .field("undo", std::to_string(history.undoCount()))
                               .field("redo", std::to_string(history.redoCount()))
                               .str())
+        .field("file", Object()
+                           .field("name", form.fileName() ? quoted(*form.fileName()) : "null")
+                           .field("modified", boolean(form.modified()))
+                           .str())
         .str();
 }
 

@@ -5,15 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "app/history.h"
+#include "app/form.h"
 #include "model/state.h"
 #include "tools/script_host.h"
 
 namespace fendrel {
 
-// The whole window, how far Undo and Redo can go, and the dialogs shown since the last
-// dump, as one line of JSON.
-std::string dumpJson(const FormState& s, const History& history, const std::vector<DialogRecord>& dialogs);
+// The whole window, how far Undo and Redo can go, its file, and the dialogs shown since the
+// last dump, as one line of JSON.
+std::string dumpJson(const Form& form, const std::vector<DialogRecord>& dialogs);
+
+// The window alone, as the dump shows it without the dialogs, the history and the file.
+std::string stateJson(const FormState& s);
 
 // The shortest decimal text that reads back as the same double.
 std::string jsonNumber(double v);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -38,6 +39,16 @@ std::vector<std::string_view> words(std::string_view line) {
     return out;
 }
 
+// What follows "COMMAND " to the end of the line, kept exactly; empty for the command alone.
+// Nothing when the line is another command.
+std::optional<std::string_view> restOfLine(std::string_view line, std::string_view cmd) {
+    if (!line.starts_with(cmd)) return std::nullopt;
+    line.remove_prefix(cmd.size());
+    if (line.empty()) return line;
+    if (line.front() != ' ') return std::nullopt;
+    return line.substr(1);
+}
+
 template <class T>
 T parse(std::string_view word, const char* what) {
     T value{};
@@ -67,9 +78,19 @@ public:
     explicit Session(std::ostream& out) : out_(out) {}
 
     void run(std::string_view line) {
-        if (line.starts_with("reply ") || line == "reply") {
+        if (const auto text = restOfLine(line, "reply")) {
             requireLoaded();
-            host_.queueAnswer(std::string(line.size() > 5 ? line.substr(6) : std::string_view{}));
+            host_.queueAnswer(std::string(*text));
+            return;
+        }
+        if (const auto path = restOfLine(line, "save")) {
+            const std::string file = pathIn(*path, "save");
+            form_->save(file);
+            return;
+        }
+        if (const auto path = restOfLine(line, "open")) {
+            const std::string file = pathIn(*path, "open");
+            form_->open(file);
             return;
         }
         const auto w = words(line);
@@ -116,10 +137,14 @@ public:
             expectWords(w, 1);
             requireLoaded();
             host_.queueAnswer(std::nullopt);
+        } else if (cmd == "new") {
+            expectWords(w, 1);
+            requireLoaded();
+            form_->newLesson();
         } else if (cmd == "dump") {
             expectWords(w, 1);
             requireLoaded();
-            out_ << dumpJson(form_->state(), form_->history(), host_.takeDialogs()) << '\n' << std::flush;
+            out_ << dumpJson(*form_, host_.takeDialogs()) << '\n' << std::flush;
         } else {
             throw ScriptError("unknown command \"" + std::string(cmd) + "\"");
         }
@@ -128,6 +153,13 @@ public:
 private:
     void requireLoaded() const {
         if (!form_) throw ScriptError("the window is not loaded yet");
+    }
+
+    // The path a file command names, once the window is there to take it.
+    std::string pathIn(std::string_view path, std::string_view cmd) const {
+        requireLoaded();
+        if (path.empty()) throw ScriptError("\"" + std::string(cmd) + "\" takes a path");
+        return std::string(path);
     }
 
     void click(std::string_view name) {

@@ -11,8 +11,10 @@
 
 #include "app/element_table.h"
 #include "app/form.h"
+#include "app/lesson.h"
 #include "tests/support/events.h"
 #include "tests/support/invariants.h"
+#include "tools/json_dump.h"
 #include "tools/script_host.h"
 
 using namespace fendrel;
@@ -56,6 +58,14 @@ public:
             if (auto problem = checkRefreshed(after); !problem.empty()) return problem;
         if (movesEveryFollower && tipMoved) return checkResultant(after);
         return "";
+    }
+
+    // The window as its lesson file gives it back, compared with the window: "" when alike.
+    std::string roundTrip() const {
+        const std::string text = lessonText(form_.state(), std::nullopt);
+        const std::string saved = stateJson(form_.state());
+        const std::string opened = stateJson(lessonFromText(text).state);
+        return opened == saved ? "" : "opened as\n" + opened + "\nsaved as\n" + saved + "\nfile:\n" + text;
     }
 
 private:
@@ -152,18 +162,36 @@ private:
 
 }  // namespace
 
+namespace {
+
+std::string lastEvents(const std::vector<std::string>& history) {
+    std::string tail;
+    for (size_t k = history.size() > 8 ? history.size() - 8 : 0; k < history.size(); ++k) tail += "\n  " + history[k];
+    return tail;
+}
+
+}  // namespace
+
+TEST(RandomEvents, ALessonFileGivesBackTheWindowItWasSavedFrom) {
+    for (unsigned seed = 101; seed <= 110; ++seed) {
+        RandomSession session(seed);
+        std::vector<std::string> history;
+        for (int i = 0; i < 1000; ++i) {
+            session.step(history);
+            if (const std::string problem = session.roundTrip(); !problem.empty())
+                FAIL() << "seed " << seed << ", event " << i << ": " << problem << "\nlast events:" << lastEvents(history);
+        }
+    }
+}
+
 TEST(RandomEvents, InvariantsHoldAfterEveryEvent) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
         RandomSession session(seed);
         std::vector<std::string> history;
         for (int i = 0; i < 2500; ++i) {
             const std::string problem = session.step(history);
-            if (!problem.empty()) {
-                std::string tail;
-                for (size_t k = history.size() > 8 ? history.size() - 8 : 0; k < history.size(); ++k)
-                    tail += "\n  " + history[k];
-                FAIL() << "seed " << seed << ", event " << i << ": " << problem << "\nlast events:" << tail;
-            }
+            if (!problem.empty())
+                FAIL() << "seed " << seed << ", event " << i << ": " << problem << "\nlast events:" << lastEvents(history);
         }
     }
 }

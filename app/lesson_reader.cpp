@@ -1,0 +1,229 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "app/lesson.h"
+#include "app/window_description.h"
+#include "commands/angle_unit.h"
+#include "interaction/placement.h"
+#include "model/numbers.h"
+#include "model/refresh.h"
+
+namespace fendrel {
+
+namespace {
+
+using Json = nlohmann::json;
+
+// A lesson needs four levels; anything much deeper is no lesson and costs only memory.
+constexpr int kMaxDepth = 32;
+constexpr double kMinLabelSize = 4;
+constexpr double kMaxLabelSize = 96;
+constexpr double kMaxColor = 0xFFFFFF;
+
+[[noreturn]] void refuse(const std::string& reason) { throw LessonError(reason); }
+
+// A value of the file and where it stands in it ("vectors.A.tip"), for the messages.
+struct Field {
+    const Json& value;
+    std::string path;
+
+    [[noreturn]] void mustBe(const std::string& what) const { refuse("\"" + path + "\" must be " + what); }
+
+    const Json& object() const {
+        if (!value.is_object()) mustBe("an object");
+        return value;
+    }
+    std::optional<Field> optional(const std::string& key) const {
+        const auto it = object().find(key);
+        if (it == value.end()) return std::nullopt;
+        return Field{*it, path.empty() ? key : path + "." + key};
+    }
+    Field operator[](const std::string& key) const {
+        if (auto f = optional(key)) return *f;
+        refuse("the field \"" + (path.empty() ? key : path + "." + key) + "\" is missing");
+    }
+    double number() const {
+        if (!value.is_number()) mustBe("a number");
+        const double v = value.get<double>();
+        if (!std::isfinite(v)) refuse("\"" + path + "\" holds a number too large to use");
+        return v;
+    }
+    double numberWithin(double low, double high, const std::string& what) const {
+        const double v = number();
+        if (v < low || v > high) mustBe(what);
+        return v;
+    }
+    double wholeWithin(double low, double high, const std::string& what) const {
+        const double v = numberWithin(low, high, what);
+        if (v != std::trunc(v)) mustBe(what);
+        return v;
+    }
+    bool flag() const {
+        if (!value.is_boolean()) mustBe("true or false");
+        return value.get<bool>();
+    }
+    // The position of the field's text among `names`.
+    template <std::size_t N>
+    std::size_t oneOf(const std::array<std::string_view, N>& names) const {
+        std::string list;
+        for (std::string_view n : names) list += (list.empty() ? "\"" : ", \"") + std::string(n) + "\"";
+        if (!value.is_string()) mustBe("one of " + list);
+        const auto it = std::find(names.begin(), names.end(), value.get_ref<const std::string&>());
+        if (it == names.end()) mustBe("one of " + list);
+        return static_cast<std::size_t>(it - names.begin());
+    }
+    Vec vector() const { return kVectors[oneOf(kLetters.values)]; }
+    // [x, y] in window units, each within the coordinate limit.
+    std::array<float, 2> point() const {
+        if (!value.is_array() || value.size() != 2) mustBe("a pair of numbers [x, y]");
+        std::array<float, 2> p{};
+        for (std::size_t i = 0; i < 2; ++i) {
+            const double c = Field{value[i], path}.number();
+            p[i] = static_cast<float>(c);
+            if (!(std::fabs(p[i]) <= kCoordinateLimit)) refuse("\"" + path + "\" lies beyond \u00B110,000,000 window units");
+        }
+        return p;
+    }
+};
+
+void setTail(Line& l, std::array<float, 2> p) { l.x1 = p[0]; l.y1 = p[1]; }
+void setTip(Line& l, std::array<float, 2> p) { l.x2 = p[0]; l.y2 = p[1]; }
+void placeLike(Line& l, const Line& where) { l.x1 = where.x1; l.y1 = where.y1; l.x2 = where.x2; l.y2 = where.y2; }
+
+Json parse(std::string_view text) {
+    const auto depthLimit = [](int depth, Json::parse_event_t, Json&) {
+        if (depth > kMaxDepth) refuse("it is nested more than " + std::to_string(kMaxDepth) + " levels deep");
+        return true;
+    };
+    try {
+        return Json::parse(text.begin(), text.end(), depthLimit);
+    } catch (const Json::parse_error& e) {
+        const std::size_t at = std::min(e.byte > 0 ? e.byte - 1 : 0, text.size());
+        const std::string_view before = text.substr(0, at);
+        const std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+        const std::size_t column = at - (before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1) + 1;
+        refuse("it is not valid JSON (line " + std::to_string(line) + ", column " + std::to_string(column) + ")");
+    }
+}
+
+void checkFormat(const Field& root) {
+    const auto format = root.value.is_object() ? root.optional("format") : std::nullopt;
+    if (!format || !format->value.is_string() || format->value.get_ref<const std::string&>() != kLessonFormat)
+        refuse("it is not a Fendrel lesson");
+    const double v = root["version"].wholeWithin(1, 1e9, "a whole number from 1 up");
+    if (v > kLessonVersion)
+        refuse("it was written by a newer version of Fendrel (lesson version " + std::to_string(static_cast<long long>(v)) + ")");
+}
+
+// The locks, the reference vector and the label of each vector; its tip is placed apart.
+void readVectors(const Field& vectors, FormState& s) {
+    int locked = 0, references = 0;
+    for (Vec v : kVectors) {
+        const Field f = vectors[std::string(kLetters[v])];
+        const bool isLocked = f["locked"].flag();
+        s.menu(kSetMenus[v]).enabled = !isLocked;
+        locked += isLocked;
+        const bool isReference = f["reference"].flag();
+        s.menu(kConstantItems[v]).checked = isReference;
+        references += isReference;
+        const Field label = f["label"];
+        s.label(v).bold = label["bold"].flag();
+        s.label(v).size = label["size"].numberWithin(kMinLabelSize, kMaxLabelSize, "a size from 4 to 96 points");
+    }
+    if (locked != 1) refuse("exactly one vector must be locked, not " + std::to_string(locked));
+    if (references > 1) refuse("only one vector can be the reference vector, not " + std::to_string(references));
+}
+
+// Where the lines stand: from the origin, B from A's tip in the triangle layout.
+PerVector<Line> readFigure(const Field& root, const FormState& s) {
+    PerVector<Line> lines;
+    const std::array<float, 2> origin = root["origin"].point();
+    for (Vec v : kVectors) {
+        setTail(lines[v], origin);
+        setTip(lines[v], root["vectors"][std::string(kLetters[v])]["tip"].point());
+    }
+    if (s.modeB()) {
+        lines[Vec::B].x1 = lines[Vec::A].x2;
+        lines[Vec::B].y1 = lines[Vec::A].y2;
+        if (lines[Vec::B].x2 != lines[Vec::R].x2 || lines[Vec::B].y2 != lines[Vec::R].y2)
+            refuse("in the triangle layout B must end at R's tip");
+    }
+    return lines;
+}
+
+PerVector<Line> readMeasured(const Field& measured) {
+    PerVector<Line> lines;
+    for (Vec v : kVectors) {
+        const Field f = measured[std::string(kLetters[v])];
+        setTail(lines[v], f["tail"].point());
+        setTip(lines[v], f["tip"].point());
+    }
+    return lines;
+}
+
+std::array<Vec, 3> readStacking(const Field& f) {
+    if (!f.value.is_array() || f.value.size() != 3) f.mustBe("the three letters \"A\", \"B\" and \"R\", bottom first");
+    std::array<Vec, 3> order{};
+    for (std::size_t i = 0; i < 3; ++i) order[i] = Field{f.value[i], f.path}.vector();
+    for (Vec v : kVectors)
+        if (std::count(order.begin(), order.end(), v) != 1) f.mustBe("the three letters \"A\", \"B\" and \"R\", bottom first");
+    return order;
+}
+
+std::optional<ViewSettings> readView(const std::optional<Field>& f) {
+    if (!f) return std::nullopt;
+    ViewSettings view;
+    view.zoom = (*f)["zoom"].numberWithin(kMinZoom, kMaxZoom, "a zoom from 0.5 to 4");
+    view.fitToWindow = (*f)["fitToWindow"].flag();
+    view.arrowHeads = (*f)["arrowHeads"].flag();
+    view.grid = (*f)["grid"].flag();
+    return view;
+}
+
+}  // namespace
+
+Lesson lessonFromText(std::string_view text) {
+    const Json json = parse(text);
+    const Field root{json, ""};
+    checkFormat(root);
+
+    FormState s = initialForm();
+    readVectors(root["vectors"], s);
+    const bool triangle = root["layout"].oneOf(kLayoutNames) == 1;
+    s.menu(Menu::ModeA).checked = !triangle;
+    s.menu(Menu::ModeB).checked = triangle;
+    s.vars.curVec = static_cast<int>(root["selected"].oneOf(kLetters.values)) + 1;
+    setAngleUnit(s, root["angleUnit"].oneOf(kAngleUnitNames) == 1);
+    if (const Field k = root["constant"]; !k.value.is_null()) {
+        const double constant = round2(k.number());
+        if (constant == 0) refuse("\"constant\" must not be 0 (it is the reference vector's magnitude)");
+        s.vars.kConst = Number::dbl(constant);
+    }
+    if (std::any_of(kConstantItems.begin(), kConstantItems.end(), [&](Menu m) { return s.checked(m); }) &&
+        s.vars.kConst.empty())
+        refuse("the reference vector needs a \"constant\"");
+    paintBackground(s, static_cast<Color>(root["background"].wholeWithin(0, kMaxColor, "a colour from 0 to 16777215")));
+    s.stacking = readStacking(root["labelStacking"]);
+    const PerVector<Line> lines = readFigure(root, s);
+    const auto measured = root.optional("measuredAt");
+    std::optional<ViewSettings> view = readView(root.optional("view"));
+
+    // The quantities as they were measured, then the lines where they stand now.
+    recordArrowColours(s);
+    vectorcolors(s);
+    const PerVector<Line> shown = measured ? readMeasured(*measured) : lines;
+    for (Vec v : kVectors) placeLike(s.line(v), shown[v]);
+    grandezze(s);
+    for (Vec v : kVectors) {
+        placeLike(s.line(v), lines[v]);
+        s.putLabelOnTip(v);
+    }
+    return {std::move(s), view};
+}
+
+}  // namespace fendrel

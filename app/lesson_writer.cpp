@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+#include <nlohmann/json.hpp>
+
+#include "app/lesson.h"
+#include "app/same_as_shown.h"
+#include "model/refresh.h"
+
+namespace fendrel {
+
+namespace {
+
+// Keeps the fields in the order written, "format" first, so that the file reads from the top.
+using Json = nlohmann::ordered_json;
+
+// A whole number as an integer (3720, not 3720.0), any other as the shortest text that reads
+// back as the same double. -0 stays a double, so that its sign survives.
+Json number(double v) {
+    if (v == std::trunc(v) && std::fabs(v) < 0x1p53 && !std::signbit(v)) return static_cast<std::int64_t>(v);
+    return v;
+}
+
+// A single is written as its own shortest text (0.1, not 0.10000000149011612) where that
+// text, read as a double and rounded to single precision, gives back the same single. For
+// the two that it does not (±7.038531e-26 rounds twice to a neighbour), the exact double.
+Json number(float v) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, v).ptr;
+    double shortest = 0;
+    std::from_chars(text, end, shortest);
+    return number(static_cast<float>(shortest) == v ? shortest : static_cast<double>(v));
+}
+
+Json point(float x, float y) { return Json::array({number(x), number(y)}); }
+
+std::string_view letter(Vec v) { return kLetters[v]; }
+
+Json vector(const FormState& s, Vec v) {
+    const Line& l = s.line(v);
+    const Label& label = s.label(v);
+    return {{"tip", point(l.x2, l.y2)},
+            {"locked", !s.enabled(kSetMenus[v])},
+            {"reference", s.checked(kConstantItems[v])},
+            {"label", {{"bold", label.bold}, {"size", number(label.size)}}}};
+}
+
+Json lines(const PerVector<Line>& lines) {
+    Json out = Json::object();
+    for (Vec v : kVectors) out[letter(v)] = {{"tail", point(lines[v].x1, lines[v].y1)}, {"tip", point(lines[v].x2, lines[v].y2)}};
+    return out;
+}
+
+// Whether the quantities shown are what a refresh of the lines as they stand would show.
+bool measuredAsTheyStand(const FormState& s) {
+    FormState refreshed = s;
+    grandezze(refreshed);
+    return sameAsShown(refreshed, s);
+}
+
+// Puts each array of plain values on one line ("tip": [3720, 840]); the file's strings hold
+// no brackets or blanks, so every blank run inside such an array is layout.
+std::string withFlatArrays(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t close = text[i] == '[' ? text.find_first_of("[]{", i + 1) : std::string::npos;
+        if (close == std::string::npos || text[close] != ']') {
+            out += text[i];
+            continue;
+        }
+        std::string_view items(text.data() + i + 1, close - i - 1);
+        out += '[';
+        bool blank = false;
+        for (char c : items) {
+            const bool isBlank = c == ' ' || c == '\n';
+            if (!isBlank && blank && out.back() != '[') out += ' ';
+            if (!isBlank) out += c;
+            blank = isBlank;
+        }
+        out += ']';
+        i = close;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string lessonText(const FormState& s, const std::optional<ViewSettings>& view) {
+    Json vectors = Json::object();
+    for (Vec v : kVectors) vectors[letter(v)] = vector(s, v);
+    Json stacking = Json::array();
+    for (Vec v : s.stacking) stacking.push_back(letter(v));
+    const Line& a = s.line(Vec::A);
+
+    Json lesson = {{"format", kLessonFormat}, {"version", kLessonVersion}};
+    lesson["origin"] = point(a.x1, a.y1);
+    lesson["vectors"] = std::move(vectors);
+    lesson["layout"] = kLayoutNames[s.modeB() ? 1 : 0];
+    lesson["selected"] = letter(s.selected().value_or(Vec::A));
+    lesson["angleUnit"] = kAngleUnitNames[s.vars.radMode ? 1 : 0];
+    lesson["constant"] = s.vars.kConst.empty() ? Json() : number(s.vars.kConst.read());
+    lesson["background"] = s.backColor;
+    lesson["labelStacking"] = std::move(stacking);
+    if (!measuredAsTheyStand(s)) lesson["measuredAt"] = lines(s.measured);
+    if (view)
+        lesson["view"] = {{"zoom", number(view->zoom)},
+                          {"fitToWindow", view->fitToWindow},
+                          {"arrowHeads", view->arrowHeads},
+                          {"grid", view->grid}};
+    return withFlatArrays(lesson.dump(2)) + "\n";
+}
+
+}  // namespace fendrel
