@@ -105,13 +105,13 @@ bool Form::save(const std::string& path, const std::optional<ViewSettings>& view
     return true;
 }
 
-std::optional<Form::Opened> Form::open(const std::string& path) {
+std::optional<Form::Opened> Form::open(const std::string& path, Opening how) {
     closeGesture();
     try {
         Lesson lesson = lessonFromText(readLessonFile(path));
         state_ = std::move(lesson.state);
         history_.clear();
-        fileName_ = path;
+        fileName_ = how == Opening::AsItsFile ? std::optional(path) : std::nullopt;
         return Opened{lesson.view};
     } catch (const LessonError& e) {
         reportFailure(host_, "Open Lesson", path, "opened", e);

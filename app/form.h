@@ -43,12 +43,14 @@ public:
     // which becomes the window's file. Changes nothing else and is no step; it leaves an open
     // gesture open. On failure a message box says why and nothing changes.
     bool save(const std::string& path, const std::optional<ViewSettings>& view = std::nullopt);
-    // The window becomes exactly the lesson in PATH, with no steps, and PATH its file. A file
-    // that cannot be read or is no valid lesson: a message box says why and nothing changes.
+    // The window becomes exactly the lesson in PATH, with no steps, and PATH its file (or, for
+    // an example the user is not to change, no file). A file that cannot be read or is no
+    // valid lesson: a message box says why and nothing changes.
+    enum class Opening { AsItsFile, AsNewLesson };
     struct Opened {
         std::optional<ViewSettings> view;  // how the lesson was drawn, when the file says
     };
-    std::optional<Opened> open(const std::string& path);
+    std::optional<Opened> open(const std::string& path, Opening how = Opening::AsItsFile);
 
     const FormState& state() const { return state_; }
     // The steps of an open gesture are not counted until it closes.

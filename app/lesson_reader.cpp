@@ -47,11 +47,10 @@ struct Field {
         if (auto f = optional(key)) return *f;
         refuse("the field \"" + (path.empty() ? key : path + "." + key) + "\" is missing");
     }
+    // Always finite: the parser refuses a number beyond the double range.
     double number() const {
         if (!value.is_number()) mustBe("a number");
-        const double v = value.get<double>();
-        if (!std::isfinite(v)) refuse("\"" + path + "\" holds a number too large to use");
-        return v;
+        return value.get<double>();
     }
     double numberWithin(double low, double high, const std::string& what) const {
         const double v = number();
@@ -108,6 +107,8 @@ Json parse(std::string_view text) {
         const std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
         const std::size_t column = at - (before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1) + 1;
         refuse("it is not valid JSON (line " + std::to_string(line) + ", column " + std::to_string(column) + ")");
+    } catch (const Json::out_of_range&) {
+        refuse("it holds a number too large to use");
     }
 }
 

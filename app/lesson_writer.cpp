@@ -20,7 +20,8 @@ using Json = nlohmann::ordered_json;
 // A whole number as an integer (3720, not 3720.0), any other as the shortest text that reads
 // back as the same double. -0 stays a double, so that its sign survives.
 Json number(double v) {
-    if (v == std::trunc(v) && std::fabs(v) < 0x1p53 && !std::signbit(v)) return static_cast<std::int64_t>(v);
+    const bool minusZero = v == 0 && std::signbit(v);
+    if (v == std::trunc(v) && std::fabs(v) < 0x1p53 && !minusZero) return static_cast<std::int64_t>(v);
     return v;
 }
 

@@ -6,6 +6,7 @@
 #include <malloc.h>
 
 #include "app/form.h"
+#include "app/lesson.h"
 #include "model/refresh.h"
 #include "tools/script_host.h"
 
@@ -98,6 +99,27 @@ void commandAfterReply(benchmark::State& state, Menu item, const char* first, co
 BENCHMARK_CAPTURE(commandAfterReply, magnitude, Menu::SizeA, "4321.5", "2100");
 BENCHMARK_CAPTURE(commandAfterReply, component, Menu::Bx, "-250.75", "3240");
 BENCHMARK_CAPTURE(commandAfterReply, angle, Menu::AngleB, "33.3", "120");
+
+// A lesson's text from the window (Save without the disk) and the window from it (Open), for
+// a window whose menus show an earlier measurement, so the file carries that too.
+void BM_LessonText(benchmark::State& state) {
+    ScriptHost host;
+    Form form(host);
+    form.load();
+    form.clickMenu(Menu::ModeB);
+    for (auto _ : state) benchmark::DoNotOptimize(lessonText(form.state(), ViewSettings{}));
+}
+BENCHMARK(BM_LessonText);
+
+void BM_LessonFromText(benchmark::State& state) {
+    ScriptHost host;
+    Form form(host);
+    form.load();
+    form.clickMenu(Menu::ModeB);
+    const std::string text = lessonText(form.state(), ViewSettings{});
+    for (auto _ : state) benchmark::DoNotOptimize(lessonFromText(text));
+}
+BENCHMARK(BM_LessonFromText);
 
 }  // namespace
 

@@ -4,10 +4,17 @@
 
 #include <algorithm>
 
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
 
+#include "app/lesson.h"
 #include "model/refresh.h"
 #include "ui/canvas.h"
+#include "ui/file_menu.h"
 #include "ui/figure_announcer.h"
 #include "ui/focus_ring.h"
 #include "ui/menu_bar_key.h"
@@ -75,6 +82,8 @@ MainWindow::MainWindow()
     addPictureActions(edit_.menu(), *canvas_);
     view_ = std::make_unique<ViewMenu>(addOwnMenu(*menuBar(), QStringLiteral("View")), *canvas_);
     connect(canvas_, &Canvas::zoomChanged, this, &MainWindow::render);
+    file_ = std::make_unique<FileMenu>(*menuBar(), form_, *view_, *this, [this] { render(); });
+    setAcceptDrops(true);
     form_.load();
     render();
     resize(sizeHint());
@@ -83,9 +92,43 @@ MainWindow::MainWindow()
 // Closing the window takes the focus from the canvas after the form is gone.
 MainWindow::~MainWindow() { disconnect(canvas_, nullptr, this, nullptr); }
 
+void MainWindow::openLesson(const QString& path) { file_->open(path); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!file_->mayClose()) event->ignore();
+}
+
+namespace {
+
+// The one lesson file a drag carries, or nothing.
+QString droppedLesson(const QMimeData* data) {
+    if (!data || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+    const QString path = data->urls().front().toLocalFile();
+    return path.endsWith(toQString(kLessonSuffix)) ? path : QString();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedLesson(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedLesson(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    file_->open(path);
+}
+
 void MainWindow::render() {
     const FormState& s = form_.state();
-    setWindowTitle(toQString(s.caption));
+    // "lesson.fendrel — Fendrel", with a mark while it has changes that are not saved.
+    const auto& file = form_.fileName();
+    const QString caption = toQString(s.caption);
+    setWindowFilePath(file ? qtPath(*file) : QString());
+    setWindowTitle(file ? QStringLiteral("%1[*] \u2014 %2").arg(QFileInfo(qtPath(*file)).fileName(), caption)
+                        : caption + QStringLiteral("[*]"));
+    setWindowModified(form_.modified());
     canvas_->setScene(s.backColor, s.lines, captionUnitsPerWindowUnit(s));
     const WindowUnits units = canvas_->units();
     for (Vec v : kVectors) labels_[v]->render(s.label(v), units);

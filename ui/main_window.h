@@ -17,6 +17,7 @@ namespace fendrel {
 
 class FigureAnnouncer;
 class Canvas;
+class FileMenu;
 class FocusRing;
 class VectorLabel;
 class ViewMenu;
@@ -31,6 +32,13 @@ public:
     ~MainWindow() override;
 
     const FormState& state() const { return form_.state(); }
+    // Opens a lesson file, as File › Open does with the file chosen.
+    void openLesson(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void render();
@@ -46,6 +54,7 @@ private:
     FigureAnnouncer* announcer_ = nullptr;
     FocusRing* focusRing_ = nullptr;
     std::unique_ptr<ViewMenu> view_;
+    std::unique_ptr<FileMenu> file_;
 };
 
 }  // namespace fendrel

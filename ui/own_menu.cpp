@@ -10,15 +10,27 @@
 
 namespace fendrel {
 
-QMenu& addOwnMenu(QMenuBar& bar, const QString& name) {
+namespace {
+
+QMenu& insertMenu(QMenuBar& bar, const QString& name, QAction* before) {
     auto* menu = new QMenu(name, &bar);
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
+    bar.insertMenu(before, menu);
+    return *menu;
+}
+
+}  // namespace
+
+QMenu& addOwnMenu(QMenuBar& bar, const QString& name) {
     QAction* info = nullptr;
     for (QAction* a : bar.actions())
         if (a->objectName() == toQString(element(Menu::Info).name)) info = a;
-    bar.insertMenu(info, menu);
-    return *menu;
+    return insertMenu(bar, name, info);
+}
+
+QMenu& addFirstMenu(QMenuBar& bar, const QString& name) {
+    return insertMenu(bar, name, bar.actions().isEmpty() ? nullptr : bar.actions().front());
 }
 
 QAction* addOwnItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys) {

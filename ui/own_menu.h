@@ -16,6 +16,9 @@ namespace fendrel {
 // front of "Info", so the menus it adds keep the order they are added in.
 QMenu& addOwnMenu(QMenuBar& bar, const QString& name);
 
+// The same, put first on the bar, as the "File" menu of every desktop program is.
+QMenu& addFirstMenu(QMenuBar& bar, const QString& name);
+
 // An item of such a menu, found by its object name NAME and chosen with any of KEYS.
 QAction* addOwnItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {});
 

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
 #include <string_view>
 
+#include <QFile>
 #include <QString>
 
 namespace fendrel {
@@ -12,5 +14,9 @@ namespace fendrel {
 inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// A file's path as the window logic keeps it (the system's bytes), and back.
+inline std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+inline QString qtPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 }  // namespace fendrel

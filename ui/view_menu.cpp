@@ -26,8 +26,8 @@ ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas) : canvas_(canvas) {
     QAction* actual = addOwnItem(menu, QStringLiteral("ActualSize"), QStringLiteral("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
     fit_ = addCheckItem(menu, QStringLiteral("FitToWindow"), QStringLiteral("Fit to Window"));
     menu.addSeparator();
-    QAction* heads = addCheckItem(menu, QStringLiteral("ArrowHeads"), QStringLiteral("Arrow Heads"));
-    QAction* grid = addCheckItem(menu, QStringLiteral("Grid"), QStringLiteral("Grid"));
+    heads_ = addCheckItem(menu, QStringLiteral("ArrowHeads"), QStringLiteral("Arrow Heads"));
+    grid_ = addCheckItem(menu, QStringLiteral("Grid"), QStringLiteral("Grid"));
 
     // A zoom step starts from the zoom in effect, a fitted one too, and turns fitting off.
     auto zoomTo = [this](double (*next)(double)) {
@@ -44,10 +44,16 @@ ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas) : canvas_(canvas) {
     QObject::connect(fit_, &QAction::triggered, fit_, [this](bool on) {
         change([on](ViewSettings& v) { v.fitToWindow = on; });
     });
-    QObject::connect(heads, &QAction::triggered, heads, [this](bool on) {
+    QObject::connect(heads_, &QAction::triggered, heads_, [this](bool on) {
         change([on](ViewSettings& v) { v.arrowHeads = on; });
     });
-    QObject::connect(grid, &QAction::triggered, grid, [this](bool on) { change([on](ViewSettings& v) { v.grid = on; }); });
+    QObject::connect(grid_, &QAction::triggered, grid_, [this](bool on) { change([on](ViewSettings& v) { v.grid = on; }); });
+}
+
+const ViewSettings& ViewMenu::settings() const { return canvas_.view(); }
+
+void ViewMenu::set(const ViewSettings& view) {
+    change([&view](ViewSettings& v) { v = view; });
 }
 
 void ViewMenu::change(const std::function<void(ViewSettings&)>& edit) {
@@ -55,6 +61,8 @@ void ViewMenu::change(const std::function<void(ViewSettings&)>& edit) {
     edit(view);
     canvas_.setView(view);
     fit_->setChecked(view.fitToWindow);
+    heads_->setChecked(view.arrowHeads);
+    grid_->setChecked(view.grid);
 }
 
 }  // namespace fendrel

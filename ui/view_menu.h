@@ -20,11 +20,17 @@ class ViewMenu {
 public:
     ViewMenu(QMenu& menu, Canvas& canvas);
 
+    const ViewSettings& settings() const;
+    // The view a lesson was saved with, check marks and all.
+    void set(const ViewSettings& view);
+
 private:
     void change(const std::function<void(ViewSettings&)>& edit);
 
     Canvas& canvas_;
     QAction* fit_;
+    QAction* heads_;
+    QAction* grid_;
 };
 
 }  // namespace fendrel

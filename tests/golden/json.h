@@ -2,43 +2,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 namespace golden {
 
-// A parsed JSON value: just enough to read the driver's dumps and the stored goldens.
+// A parsed JSON value of a dump or a stored golden: a view into one parsed document.
 // Accessors throw std::runtime_error when the value has another kind or a key is missing,
 // so a malformed dump fails the test that reads it.
 class Json {
 public:
-    enum class Kind { Null, Bool, Number, String, Array, Object };
     using Member = std::pair<std::string, Json>;
 
     static Json parse(std::string_view text);
 
-    Kind kind() const { return kind_; }
-    bool isNull() const { return kind_ == Kind::Null; }
+    bool isNull() const { return node_->is_null(); }
     bool boolean() const;
     double number() const;
     const std::string& string() const;
-    const std::vector<Json>& items() const;
-    const std::vector<Member>& members() const;
+    std::vector<Json> items() const;
+    std::vector<Member> members() const;
 
     bool has(std::string_view key) const;
-    const Json& operator[](std::string_view key) const;
-    const Json& operator[](std::size_t index) const;
+    Json operator[](std::string_view key) const;
+    Json operator[](std::size_t index) const;
+
+    const nlohmann::json& value() const { return *node_; }
 
 private:
-    friend class JsonParser;
-    Kind kind_ = Kind::Null;
-    bool bool_ = false;
-    double number_ = 0;
-    std::string string_;
-    std::vector<Json> items_;
-    std::vector<Member> members_;
+    Json(std::shared_ptr<const nlohmann::json> document, const nlohmann::json* node)
+        : document_(std::move(document)), node_(node) {}
+    Json at(const nlohmann::json& node) const { return {document_, &node}; }
+
+    std::shared_ptr<const nlohmann::json> document_;
+    const nlohmann::json* node_;
 };
 
 // Where two values first differ, as "path: expected ..., got ...", or "" when they are equal.

@@ -35,5 +35,5 @@ TEST(JsonReader, DifferenceNamesThePathAndIgnoresMemberOrder) {
     const Json a = Json::parse(R"({"x": {"p": 1, "q": [true, "s"]}, "d": [1]})");
     const Json b = Json::parse(R"({"d": [2], "x": {"q": [true, "s"], "p": 1}})");
     EXPECT_EQ(golden::firstDifference(a, b, {"d"}), "");
-    EXPECT_EQ(golden::firstDifference(a, b), "/d[0]: expected 1, got 2");
+    EXPECT_EQ(golden::firstDifference(a, b), "/d/0: expected 1, got 2");
 }

@@ -52,10 +52,10 @@ Point labelAt(const Json& dump, std::string_view label);
 std::string caption(const Json& dump, std::string_view menu);
 std::string labelCaption(const Json& dump, std::string_view label);
 double var(const Json& dump, std::string_view name);
-const Json& dialogs(const Json& dump);
+Json dialogs(const Json& dump);
 
-// Where the window state of two dumps first differs (the dialogs and the history are not
-// compared).
+// Where the window state of two dumps first differs (the dialogs, the history and the file
+// are not compared).
 std::string stateDifference(const Json& before, const Json& after);
 
 // Expects `dialog` to be an input prompt with these texts.

@@ -8,7 +8,7 @@ namespace {
 using StartTest = WindowTest;
 
 TEST_F(StartTest, WindowOpensAtItsClientSizeWithTitleAndIcon) {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Fendrel"));
+    EXPECT_EQ(window.windowHandle()->title(), QStringLiteral("Fendrel"));
     EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_EQ(canvas().size(), QSize(756, 544));  // 11340 x 8160 window units
 }
@@ -16,7 +16,7 @@ TEST_F(StartTest, WindowOpensAtItsClientSizeWithTitleAndIcon) {
 TEST_F(StartTest, MenuBarShowsTheMeasuredVectorsInOrder) {
     QStringList titles;
     for (QAction* a : window.menuBar()->actions()) titles << a->objectName();
-    EXPECT_EQ(titles, QStringList({"SetA", "SetB", "SetR", "AngleMode", "Products", "Mode", "Edit", "View", "Info"}));
+    EXPECT_EQ(titles, QStringList({"File", "SetA", "SetB", "SetR", "AngleMode", "Products", "Mode", "Edit", "View", "Info"}));
 
     QStringList itemsOfA;
     for (QAction* a : menu("SetA").actions()) itemsOfA << a->objectName();
@@ -31,6 +31,9 @@ TEST_F(StartTest, MenuBarShowsTheMeasuredVectorsInOrder) {
     EXPECT_EQ(caption("Rx"), QStringLiteral("Rx= 3120"));
     EXPECT_EQ(caption("AngleMode"), QStringLiteral("Degrees"));
     EXPECT_EQ(caption("ca"), QStringLiteral("A constant"));
+
+    // The example lessons the build made, by their titles.
+    EXPECT_EQ(menu("Examples").actions().size(), 6);
 
     // Titles without items are plain actions on the bar.
     EXPECT_EQ(action("Products").menu(), nullptr);

@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Lesson files through the driver: files that are refused leave everything as it was, the
+// modified mark follows the history, and New starts the window afresh.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "scenario.h"
+
+using namespace golden;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A folder of its own for each test, removed afterwards.
+class Lessons : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("fendrel-lessons-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir);
+    }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+    void write(const std::string& name, const std::string& text) const { std::ofstream(path(name)) << text; }
+
+    fs::path dir;
+};
+
+struct Depth {
+    double undo, redo;
+};
+
+std::string fileField(const Json& d) {
+    const Json f = d["file"];
+    return (f["name"].isNull() ? "null" : fs::path(f["name"].string()).filename().string()) +
+           (f["modified"].boolean() ? " modified" : " saved");
+}
+
+}  // namespace
+
+TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
+    // A saved lesson, edited into each of the faults below.
+    const std::string good = path("good.fendrel");
+    const std::string setup = "move 1 5000 2000\nsave " + good + "\nclick LockA\nreply 4\nclick cb\n";
+    runScenario(fresh(setup));
+    const nlohmann::json lesson = nlohmann::json::parse(readFile(good));
+    using Edit = std::function<void(nlohmann::json&)>;
+    struct Case {
+        const char* what;
+        std::string text;  // the file's text, or nothing to make it another way
+        const char* reason;
+    };
+    const auto edited = [&](const Edit& edit) {
+        nlohmann::json j = lesson;
+        edit(j);
+        return j.dump();
+    };
+    const std::vector<Case> cases{
+        {"missing", "", "there is no such file or folder"},
+        {"a folder", "", "it is a folder"},
+        {"unreadable", "", "permission denied"},
+        {"too large", std::string(1024 * 1024 + 1, ' '), "it is larger than 1 MiB"},
+        {"not JSON", "{\n  \"format\": fendrel\n}", "it is not valid JSON (line 2, column 14)"},
+        {"too deep", std::string(100000, '['), "it is nested more than 32 levels deep"},
+        {"another format", edited([](auto& j) { j["format"] = "svg"; }), "it is not a Fendrel lesson"},
+        {"no object", "[1, 2]", "it is not a Fendrel lesson"},
+        {"newer", edited([](auto& j) { j["version"] = 2; }), "it was written by a newer version of Fendrel (lesson version 2)"},
+        {"missing field", edited([](auto& j) { j["vectors"]["B"].erase("tip"); }),
+         "the field \"vectors.B.tip\" is missing"},
+        {"wrong type", edited([](auto& j) { j["vectors"]["R"]["locked"] = "yes"; }),
+         "\"vectors.R.locked\" must be true or false"},
+        {"not finite", std::string(R"({"format": "fendrel-lesson", "version": 1, "origin": [1e999, 0]})"),
+         "it holds a number too large to use"},
+        {"beyond range", edited([](auto& j) { j["vectors"]["A"]["tip"][1] = -10000001; }),
+         "\"vectors.A.tip\" lies beyond \u00B110,000,000 window units"},
+        {"none locked", edited([](auto& j) { j["vectors"]["R"]["locked"] = false; }),
+         "exactly one vector must be locked, not 0"},
+        {"two locked", edited([](auto& j) { j["vectors"]["B"]["locked"] = true; }),
+         "exactly one vector must be locked, not 2"},
+        {"two references", edited([](auto& j) { j["vectors"]["A"]["reference"] = true; j["vectors"]["B"]["reference"] = true; }),
+         "only one vector can be the reference vector, not 2"},
+        {"colour", edited([](auto& j) { j["background"] = 0x1000000; }), "\"background\" must be a colour from 0 to 16777215"},
+        {"odd layout", edited([](auto& j) { j["layout"] = "triangle"; }), "in the triangle layout B must end at R's tip"},
+        {"no constant", edited([](auto& j) { j["vectors"]["A"]["reference"] = true; }),
+         "the reference vector needs a \"constant\""},
+    };
+    for (const Case& c : cases) {
+        const std::string bad = path(c.what);
+        if (c.what == std::string("a folder")) fs::create_directory(bad);
+        if (!c.text.empty()) write(c.what, c.text);
+        if (c.what == std::string("unreadable")) {
+            if (::geteuid() == 0) continue;  // the superuser reads every file
+            write(c.what, lesson.dump());
+            ::chmod(bad.c_str(), 0);
+        }
+        const Json before = lastDump(fresh(setup + "dump\n"));
+        const Json after = lastDump(fresh(setup + "dump\nopen " + bad + "\ndump\n"));
+        EXPECT_EQ(firstDifference(before, after, {"dialogs"}), "") << c.what;
+        ASSERT_EQ(dialogs(after).items().size(), 1u) << c.what;
+        EXPECT_EQ(dialogs(after)[0]["text"].string(),
+                  "The lesson \"" + bad + "\" could not be opened: " + c.reason + ".");
+        EXPECT_EQ(dialogs(after)[0]["title"].string(), "Open Lesson");
+    }
+}
+
+TEST_F(Lessons, TheModifiedMarkFollowsTheHistoryToTheSavedStep) {
+    const std::string file = path("a.fendrel");
+    const auto d = dumpsOf(fresh("dump\nmove 1 3000 1000\ndump\nsave " + file + "\ndump\nmove 1 3100 1100\ndump\n"
+                                 "undo\ndump\nundo\ndump\nredo\ndump\nundo\nmove 1 0 0\ndump\nundo\ndump\n"
+                                 "open " + file + "\ndump\nnew\ndump\n"));
+    const std::vector<std::string> expected{"null saved",        "null modified",    "a.fendrel saved",
+                                            "a.fendrel modified", "a.fendrel saved",  "a.fendrel modified",
+                                            "a.fendrel saved",    "a.fendrel modified", "a.fendrel modified",
+                                            "a.fendrel saved",    "null saved"};
+    ASSERT_EQ(d.size(), expected.size());
+    for (std::size_t i = 0; i < d.size(); ++i) EXPECT_EQ(fileField(d[i]), expected[i]) << "dump " << i;
+    EXPECT_EQ(stateDifference(d[2], d[9]), "") << "the opened file is the saved window";
+    EXPECT_EQ(d[9]["history"]["undo"].number(), 0);
+}
+
+TEST_F(Lessons, ASaveThatFailsSaysWhyAndKeepsTheWindowsFile) {
+    const std::string file = path("a.fendrel");
+    const std::string nowhere = path("no/such/folder.fendrel");
+    const Json d = lastDump(fresh("save " + file + "\nmove 1 3000 1000\nsave " + nowhere + "\ndump\n"));
+    EXPECT_EQ(fileField(d), "a.fendrel modified");
+    ASSERT_EQ(dialogs(d).items().size(), 1u);
+    EXPECT_EQ(dialogs(d)[0]["text"].string(),
+              "The lesson \"" + nowhere + "\" could not be saved: there is no such file or folder.");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "no file left behind";
+}
+
+TEST_F(Lessons, NewStartsAfreshWithOneRandomDraw) {
+    const Json d = lastDump("random 0.1\nload\nmove 1 3000 1000\nclick LockB\nrandom 0.5\nnew\ndump\n");
+    const Json started = lastDump("random 0.5\nload\ndump\n");
+    EXPECT_EQ(stateDifference(started, d), "");
+    EXPECT_EQ(d["history"]["undo"].number(), 0);
+    EXPECT_EQ(fileField(d), "null saved");
+}
+
+TEST(ExampleLessons, EachOpensAsTheFigureItsTitlePromises) {
+    struct Case {
+        const char* file;
+        const char* a;
+        const char* b;
+        const char* r;
+    };
+    const Case cases[] = {
+        {"perpendicular", "A= 3000, 0°", "B= 4000, 90°", "R= 5000, 53.13°"},
+        {"equal-at-120", "A= 3000, 0°", "B= 3000, 120°", "R= 3000, 60°"},
+        {"opposite", "A= 4000, 0°", "B= 2500, 180°", "R= 1500, 0°"},
+        {"triangle", "A= 3354.1, 26.57°", "B= 2692.58, 111.8°", "R= 4472.14, 63.43°"},
+        {"forces-to-scale", "A= 30, 0°", "B= 20, 90°", "R= 36.06, 33.69°"},
+        {"radians", "A= 3000, .52 r", "B= 2000, 1.57 r", "R= 4358.9, .93 r"},
+    };
+    for (const Case& c : cases) {
+        const Json d = lastDump("load\nopen " EXAMPLES_DIR "/" + std::string(c.file) + ".fendrel\ndump\n");
+        EXPECT_EQ(dialogs(d).items().size(), 0u) << c.file;
+        EXPECT_EQ(caption(d, "SetA"), c.a) << c.file;
+        EXPECT_EQ(caption(d, "SetB"), c.b) << c.file;
+        EXPECT_EQ(caption(d, "SetR"), c.r) << c.file;
+    }
+    EXPECT_TRUE(lastDump("load\nopen " EXAMPLES_DIR "/triangle.fendrel\ndump\n")["menus"]["ModeB"]["checked"].boolean());
+}

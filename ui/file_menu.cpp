@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/file_menu.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include "app/lesson.h"
+#include "ui/examples.h"
+#include "ui/own_menu.h"
+#include "ui/qt_text.h"
+#include "ui/recent_files.h"
+#include "ui/view_menu.h"
+
+namespace fendrel {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Fendrel lessons (*.fendrel);;All files (*)");
+
+}  // namespace
+
+FileMenu::FileMenu(QMenuBar& bar, Form& form, ViewMenu& view, QWidget& window, std::function<void()> render)
+    : form_(form), view_(view), window_(window), render_(std::move(render)) {
+    QMenu& menu = addFirstMenu(bar, QStringLiteral("File"));
+    const auto item = [&menu](const char* name, const QString& caption, QKeySequence::StandardKey key, auto chosen) {
+        QAction* action = addOwnItem(menu, QString::fromLatin1(name), caption, QKeySequence::keyBindings(key));
+        QObject::connect(action, &QAction::triggered, action, chosen);
+    };
+    item("New", QStringLiteral("New"), QKeySequence::New, [this] { newLesson(); });
+    item("Open", QStringLiteral("Open\u2026"), QKeySequence::Open, [this] { chooseAndOpen(); });
+    QMenu* recent = menu.addMenu(QStringLiteral("Open Recent"));
+    recent->setObjectName(QStringLiteral("OpenRecent"));
+    recent_ = std::make_unique<RecentFiles>(*recent, [this](const QString& path) { open(path); });
+    QMenu* examples = menu.addMenu(QStringLiteral("Examples"));
+    examples->setObjectName(QStringLiteral("Examples"));
+    addExamples(*examples, [this](const QString& path) {
+        if (mayDiscard()) openAs(path, Form::Opening::AsNewLesson);
+    });
+    menu.addSeparator();
+    item("Save", QStringLiteral("Save"), QKeySequence::Save, [this] { save(); });
+    item("SaveAs", QStringLiteral("Save As\u2026"), QKeySequence::SaveAs, [this] { saveAs(); });
+    menu.addSeparator();
+    item("Quit", QStringLiteral("Quit"), QKeySequence::Quit, [this] { window_.close(); });
+}
+
+FileMenu::~FileMenu() = default;
+
+void FileMenu::open(const QString& path) {
+    if (mayDiscard()) openAs(QFileInfo(path).absoluteFilePath(), Form::Opening::AsItsFile);
+}
+
+bool FileMenu::mayClose() { return mayDiscard(); }
+
+bool FileMenu::mayDiscard() {
+    if (!form_.modified()) return true;
+    const auto& file = form_.fileName();
+    const QString text = file ? QStringLiteral("The lesson \"%1\" has changes that are not saved.")
+                                    .arg(QFileInfo(qtPath(*file)).fileName())
+                              : QStringLiteral("This lesson has changes that are not saved.");
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Unsaved Changes"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window_);
+    box.setInformativeText(QStringLiteral("Save them first?"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save: return save();
+        case QMessageBox::Discard: return true;
+        default: return false;
+    }
+}
+
+void FileMenu::newLesson() {
+    if (!mayDiscard()) return;
+    form_.newLesson();
+    render_();
+}
+
+void FileMenu::chooseAndOpen() {
+    if (!mayDiscard()) return;
+    const auto& file = form_.fileName();
+    const QString folder = file ? QFileInfo(qtPath(*file)).absolutePath()
+                                : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getOpenFileName(&window_, QStringLiteral("Open Lesson"), folder, kFilter);
+    if (!path.isEmpty()) openAs(path, Form::Opening::AsItsFile);
+}
+
+void FileMenu::openAs(const QString& path, Form::Opening how) {
+    const auto opened = form_.open(nativePath(path), how);
+    if (how == Form::Opening::AsItsFile) {
+        if (opened)
+            recent_->add(path);
+        else if (!QFileInfo::exists(path))
+            recent_->remove(path);
+    }
+    if (opened && opened->view) view_.set(*opened->view);
+    render_();
+}
+
+bool FileMenu::save() {
+    const auto& file = form_.fileName();
+    return file ? saveTo(qtPath(*file)) : saveAs();
+}
+
+bool FileMenu::saveAs() {
+    const auto& file = form_.fileName();
+    QFileDialog dialog(&window_, QStringLiteral("Save Lesson"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(kFilter.split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(QStringLiteral("fendrel"));
+    if (file)
+        dialog.selectFile(qtPath(*file));
+    else {
+        dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        dialog.selectFile(QStringLiteral("lesson.fendrel"));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    QString path = dialog.selectedFiles().front();
+    // A name without an extension is a lesson's.
+    if (QFileInfo(path).suffix().isEmpty()) path += toQString(kLessonSuffix);
+    return saveTo(path);
+}
+
+bool FileMenu::saveTo(const QString& path) {
+    const bool saved = form_.save(nativePath(path), view_.settings());
+    if (saved) recent_->add(path);
+    render_();
+    return saved;
+}
+
+}  // namespace fendrel
