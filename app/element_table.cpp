@@ -6,6 +6,7 @@
 #include <array>
 
 #include "interaction/selection.h"
+#include "model/translation.h"
 
 namespace fendrel {
 
@@ -27,14 +28,20 @@ struct VectorFamily {
 };
 
 constexpr std::array<VectorFamily, 6> kVectorFamilies{{
-    {{Menu::SizeA, Menu::SizeB, Menu::SizeR}, {"SizeA", "SizeB", "SizeR"}, {"A", "B", "R"}, sizeClick, kEntry},
+    {{Menu::SizeA, Menu::SizeB, Menu::SizeR}, {"SizeA", "SizeB", "SizeR"},
+     // TRANSLATORS: the item of each vector's menu that asks for a new magnitude of that vector.
+     {C_("magnitude item", "A"), C_("magnitude item", "B"), C_("magnitude item", "R")}, sizeClick, kEntry},
     {{Menu::Ax, Menu::Bx, Menu::Rx}, {"Ax", "Bx", "Rx"}, {"Ax", "Bx", "Rx"}, xComponentClick, kEntry},
     {{Menu::Ay, Menu::By, Menu::Ry}, {"Ay", "By", "Ry"}, {"Ay", "By", "Ry"}, yComponentClick, kEntry},
-    {{Menu::AngleA, Menu::AngleB, Menu::AngleR}, {"AngleA", "AngleB", "AngleR"}, {"Angle", "Angle", "Angle"},
+    // TRANSLATORS: asks for a new direction of the vector.
+    {{Menu::AngleA, Menu::AngleB, Menu::AngleR}, {"AngleA", "AngleB", "AngleR"}, {N_("Angle"), N_("Angle"), N_("Angle")},
      angleClick, kEntry},
-    {{Menu::LockA, Menu::LockB, Menu::LockR}, {"LockA", "LockB", "LockR"}, {"Lock A", "Lock B", "Lock R"}, lock, 0},
-    {{Menu::ca, Menu::cb, Menu::cr}, {"ca", "cb", "cr"}, {"A constant", "B constant", "R constant"}, constantClick,
-     kCheckable | kRefreshes},
+    {{Menu::LockA, Menu::LockB, Menu::LockR}, {"LockA", "LockB", "LockR"}, {N_("Lock A"), N_("Lock B"), N_("Lock R")},
+     lock, 0},
+    // TRANSLATORS: makes the vector the reference vector: its magnitude is declared to be a chosen
+    // constant, and every length is shown in that scale.
+    {{Menu::ca, Menu::cb, Menu::cr}, {"ca", "cb", "cr"}, {N_("A constant"), N_("B constant"), N_("R constant")},
+     constantClick, kCheckable | kRefreshes},
 }};
 
 // The menu-bar titles and the items that belong to no vector.
@@ -43,12 +50,16 @@ constexpr std::array<Element, 9> kOtherElements{{
     {Menu::SetA,      "SetA",      {},         "A",              nullptr,        Vec::A, 0},
     {Menu::SetB,      "SetB",      {},         "B",              nullptr,        Vec::B, 0},
     {Menu::SetR,      "SetR",      {},         "R",              nullptr,        Vec::R, kDisabled},  // R starts locked
-    {Menu::AngleMode, "AngleMode", {},         "Degrees",        angleModeClick, {},     kRefreshes},
-    {Menu::Products,  "Products",  {},         "Products",       productsClick,  {},     0},
-    {Menu::Mode,      "Mode",      {},         "Mode",           nullptr,        {},     0},
-    {Menu::ModeA,     "ModeA",     Menu::Mode, "Mode A",         modeAClick,     {},     kGuarded | kCheckable | kChecked},
-    {Menu::ModeB,     "ModeB",     Menu::Mode, "Mode B",         modeBClick,     {},     kGuarded | kCheckable},
-    {Menu::Info,      "Info",      {},         "Info",           infoClick,      {},     0},
+    {Menu::AngleMode, "AngleMode", {},         N_("Degrees"),    angleModeClick, {},     kRefreshes},
+    // TRANSLATORS: shows the scalar products of the vectors.
+    {Menu::Products,  "Products",  {},         N_("Products"),   productsClick,  {},     0},
+    // TRANSLATORS: the menu that chooses where B is drawn: from the origin (Mode A, the
+    // parallelogram) or from the tip of A (Mode B, the triangle).
+    {Menu::Mode,      "Mode",      {},         N_("Mode"),       nullptr,        {},     0},
+    {Menu::ModeA,     "ModeA",     Menu::Mode, N_("Mode A"),     modeAClick,     {},     kGuarded | kCheckable | kChecked},
+    {Menu::ModeB,     "ModeB",     Menu::Mode, N_("Mode B"),     modeBClick,     {},     kGuarded | kCheckable},
+    // TRANSLATORS: shows who made the program.
+    {Menu::Info,      "Info",      {},         N_("Info"),       infoClick,      {},     0},
 }};
 
 // Every element at the place of its id, so that the table reads in menu-bar order.

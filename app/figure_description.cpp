@@ -2,14 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/figure_description.h"
 
+#include "commands/follow_up.h"
+
 namespace fendrel {
 
-std::string vectorName(Vec v) { return "Vector " + std::string(kLetters[v]); }
+std::string vectorName(Vec v) { return std::string(_(kVectorTitles[v])); }
 
 std::string vectorDescription(const FormState& s, Vec v) {
-    std::string text = s.menu(kSetMenus[v]).caption;
-    for (Axis axis : kAxes) text += "; " + s.menu(kComponentItems[v][axis]).caption;
-    if (!s.enabled(kSetMenus[v])) text += "; locked";
+    // TRANSLATORS: what a screen reader says of a vector: its menu's title and its two
+    // components as the menus show them ("A= 4200, 90°; Ax= 0; Ay= 4200").
+    std::string text = fill(_("{vector}; {x}; {y}"), {{"vector", s.menu(kSetMenus[v]).caption},
+                                                      {"x", s.menu(kComponentItems[v][Axis::X]).caption},
+                                                      {"y", s.menu(kComponentItems[v][Axis::Y]).caption}});
+    // TRANSLATORS: the same, for a locked vector.
+    if (!s.enabled(kSetMenus[v])) text = fill(_("{description}; locked"), {{"description", text}});
     return text;
 }
 

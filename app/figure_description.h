@@ -6,12 +6,14 @@
 #include <string_view>
 
 #include "model/state.h"
+#include "model/translation.h"
 
 // What assistive technology is told about the figure: one node for the drawing and one per
 // vector, whose description reads what the vector's menu shows.
 namespace fendrel {
 
-inline constexpr std::string_view kFigureName = "Vectors";
+// For the catalogue: the name of the drawing as a whole.
+inline constexpr std::string_view kFigureName = N_("Vectors");
 
 // "Vector A", "Vector B", "Vector R".
 std::string vectorName(Vec v);

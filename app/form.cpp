@@ -6,6 +6,7 @@
 #include "app/lesson.h"
 #include "app/lesson_file.h"
 #include "app/window_description.h"
+#include "model/translation.h"
 #include "interaction/mouse_drag.h"
 #include "interaction/selection.h"
 
@@ -16,10 +17,9 @@ namespace {
 constexpr int kWarningIcon = 48;
 
 // 'The lesson "PATH" could not be opened: there is no such file.'
-void reportFailure(Host& host, std::string_view title, const std::string& path, std::string_view what,
+void reportFailure(Host& host, std::string_view message, std::string_view title, const std::string& path,
                    const LessonError& e) {
-    host.messageBox("The lesson \"" + path + "\" could not be " + std::string(what) + ": " + e.what() + ".",
-                    kWarningIcon, title);
+    host.messageBox(fill(_(message), {{"file", path}, {"reason", e.what()}}), kWarningIcon, _(title));
 }
 
 }  // namespace
@@ -97,7 +97,8 @@ bool Form::save(const std::string& path, const std::optional<ViewSettings>& view
     try {
         writeLessonFile(path, lessonText(state_, view));
     } catch (const LessonError& e) {
-        reportFailure(host_, "Save Lesson", path, "saved", e);
+        // TRANSLATORS: {file} is the file's path, {reason} one of the reasons below.
+        reportFailure(host_, N_("The lesson \"{file}\" could not be saved: {reason}."), N_("Save Lesson"), path, e);
         return false;
     }
     history_.markSaved();
@@ -114,7 +115,8 @@ std::optional<Form::Opened> Form::open(const std::string& path, Opening how) {
         fileName_ = how == Opening::AsItsFile ? std::optional(path) : std::nullopt;
         return Opened{lesson.view};
     } catch (const LessonError& e) {
-        reportFailure(host_, "Open Lesson", path, "opened", e);
+        // TRANSLATORS: {file} is the file's path, {reason} one of the reasons below.
+        reportFailure(host_, N_("The lesson \"{file}\" could not be opened: {reason}."), N_("Open Lesson"), path, e);
         return std::nullopt;
     }
 }

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "app/lesson.h"
+#include "model/translation.h"
 
 namespace fendrel {
 
@@ -19,17 +20,21 @@ namespace {
 // Why a file operation failed, for the end of "could not be opened: " or "saved: ".
 std::string reason(int error) {
     switch (error) {
-        case ENOENT: return "there is no such file or folder";
+        // TRANSLATORS: why a lesson file could not be opened or saved, after "could not be
+        // opened: " or "could not be saved: ".
+        case ENOENT: return std::string(_("there is no such file or folder"));
         case EACCES:
-        case EPERM: return "permission denied";
-        case EISDIR: return "it is a folder";
+        case EPERM: return std::string(_("permission denied"));
+        case EISDIR: return std::string(_("it is a folder"));
         case ENOSPC:
-        case EDQUOT: return "the disk is full";
-        case EROFS: return "the disk is read-only";
-        case ENAMETOOLONG: return "the name is too long";
+        case EDQUOT: return std::string(_("the disk is full"));
+        case EROFS: return std::string(_("the disk is read-only"));
+        case ENAMETOOLONG: return std::string(_("the name is too long"));
         default: return std::generic_category().message(error);
     }
 }
+
+[[noreturn]] void refuse(std::string_view reason) { throw LessonError(std::string(_(reason))); }
 
 [[noreturn]] void fail(int error) { throw LessonError(reason(error)); }
 
@@ -59,9 +64,9 @@ std::string readLessonFile(const std::string& path) {
     struct stat info {};
     if (::fstat(file.fd, &info) != 0) fail(errno);
     if (S_ISDIR(info.st_mode)) fail(EISDIR);
-    if (!S_ISREG(info.st_mode)) throw LessonError("it is not a regular file");
-    const auto tooLarge = [] { return LessonError("it is larger than 1 MiB"); };
-    if (static_cast<std::uintmax_t>(info.st_size) > kMaxLessonBytes) throw tooLarge();
+    if (!S_ISREG(info.st_mode)) refuse(N_("it is not a regular file"));
+    constexpr const char* kTooLarge = N_("it is larger than 1 MiB");
+    if (static_cast<std::uintmax_t>(info.st_size) > kMaxLessonBytes) refuse(kTooLarge);
     std::string text(kMaxLessonBytes + 1, '\0');
     std::size_t size = 0;
     while (size < text.size()) {
@@ -71,7 +76,7 @@ std::string readLessonFile(const std::string& path) {
         if (n == 0) break;
         size += static_cast<std::size_t>(n);
     }
-    if (size > kMaxLessonBytes) throw tooLarge();
+    if (size > kMaxLessonBytes) refuse(kTooLarge);
     text.resize(size);
     return text;
 }
@@ -86,7 +91,7 @@ void writeLessonFile(const std::string& path, std::string_view text) {
     struct stat existing {};
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode)) fail(EISDIR);
-    if (replacing && !S_ISREG(existing.st_mode)) throw LessonError("it is not a regular file");
+    if (replacing && !S_ISREG(existing.st_mode)) refuse(N_("it is not a regular file"));
 
     // A new name beside the file, created with the permissions the user's umask gives.
     std::string temporary;

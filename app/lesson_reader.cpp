@@ -12,6 +12,7 @@
 #include "interaction/placement.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
+#include "model/translation.h"
 
 namespace fendrel {
 
@@ -25,17 +26,24 @@ constexpr double kMinLabelSize = 4;
 constexpr double kMaxLabelSize = 96;
 constexpr double kMaxColor = 0xFFFFFF;
 
-[[noreturn]] void refuse(const std::string& reason) { throw LessonError(reason); }
+// Each reason follows "could not be opened: " and is a pattern of the catalogue.
+[[noreturn]] void refuse(std::string_view reason,
+                         std::initializer_list<std::pair<std::string_view, std::string_view>> values = {}) {
+    throw LessonError(fill(_(reason), values));
+}
 
 // A value of the file and where it stands in it ("vectors.A.tip"), for the messages.
 struct Field {
     const Json& value;
     std::string path;
 
-    [[noreturn]] void mustBe(const std::string& what) const { refuse("\"" + path + "\" must be " + what); }
+    [[noreturn]] void mustBe(std::string_view reason) const { refuse(reason, {{"field", path}}); }
 
     const Json& object() const {
-        if (!value.is_object()) mustBe("an object");
+        // TRANSLATORS: why a lesson file is refused, after "could not be opened: ", as all the
+        // texts that follow. {field} names a field as the file writes it ("vectors.A.tip"):
+        // keep it as it is, in its quotation marks.
+        if (!value.is_object()) mustBe(N_("\"{field}\" must be an object"));
         return value;
     }
     std::optional<Field> optional(const std::string& key) const {
@@ -45,25 +53,25 @@ struct Field {
     }
     Field operator[](const std::string& key) const {
         if (auto f = optional(key)) return *f;
-        refuse("the field \"" + (path.empty() ? key : path + "." + key) + "\" is missing");
+        refuse(N_("the field \"{field}\" is missing"), {{"field", path.empty() ? key : path + "." + key}});
     }
     // Always finite: the parser refuses a number beyond the double range.
     double number() const {
-        if (!value.is_number()) mustBe("a number");
+        if (!value.is_number()) mustBe(N_("\"{field}\" must be a number"));
         return value.get<double>();
     }
-    double numberWithin(double low, double high, const std::string& what) const {
+    double numberWithin(double low, double high, std::string_view what) const {
         const double v = number();
         if (v < low || v > high) mustBe(what);
         return v;
     }
-    double wholeWithin(double low, double high, const std::string& what) const {
+    double wholeWithin(double low, double high, std::string_view what) const {
         const double v = numberWithin(low, high, what);
         if (v != std::trunc(v)) mustBe(what);
         return v;
     }
     bool flag() const {
-        if (!value.is_boolean()) mustBe("true or false");
+        if (!value.is_boolean()) mustBe(N_("\"{field}\" must be true or false"));
         return value.get<bool>();
     }
     // The position of the field's text among `names`.
@@ -71,20 +79,20 @@ struct Field {
     std::size_t oneOf(const std::array<std::string_view, N>& names) const {
         std::string list;
         for (std::string_view n : names) list += (list.empty() ? "\"" : ", \"") + std::string(n) + "\"";
-        if (!value.is_string()) mustBe("one of " + list);
-        const auto it = std::find(names.begin(), names.end(), value.get_ref<const std::string&>());
-        if (it == names.end()) mustBe("one of " + list);
+        const auto it = value.is_string() ? std::find(names.begin(), names.end(), value.get_ref<const std::string&>())
+                                          : names.end();
+        if (it == names.end()) refuse(N_("\"{field}\" must be one of {choices}"), {{"field", path}, {"choices", list}});
         return static_cast<std::size_t>(it - names.begin());
     }
     Vec vector() const { return kVectors[oneOf(kLetters.values)]; }
     // [x, y] in window units, each within the coordinate limit.
     std::array<float, 2> point() const {
-        if (!value.is_array() || value.size() != 2) mustBe("a pair of numbers [x, y]");
+        if (!value.is_array() || value.size() != 2) mustBe(N_("\"{field}\" must be a pair of numbers [x, y]"));
         std::array<float, 2> p{};
         for (std::size_t i = 0; i < 2; ++i) {
             const double c = Field{value[i], path}.number();
             p[i] = static_cast<float>(c);
-            if (!(std::fabs(p[i]) <= kCoordinateLimit)) refuse("\"" + path + "\" lies beyond \u00B110,000,000 window units");
+            if (!(std::fabs(p[i]) <= kCoordinateLimit)) mustBe(N_("\"{field}\" lies beyond \u00B110,000,000 window units"));
         }
         return p;
     }
@@ -96,7 +104,7 @@ void placeLike(Line& l, const Line& where) { l.x1 = where.x1; l.y1 = where.y1; l
 
 Json parse(std::string_view text) {
     const auto depthLimit = [](int depth, Json::parse_event_t, Json&) {
-        if (depth > kMaxDepth) refuse("it is nested more than " + std::to_string(kMaxDepth) + " levels deep");
+        if (depth > kMaxDepth) refuse(N_("it is nested more than {depth} levels deep"), {{"depth", std::to_string(kMaxDepth)}});
         return true;
     };
     try {
@@ -106,19 +114,21 @@ Json parse(std::string_view text) {
         const std::string_view before = text.substr(0, at);
         const std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
         const std::size_t column = at - (before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1) + 1;
-        refuse("it is not valid JSON (line " + std::to_string(line) + ", column " + std::to_string(column) + ")");
+        refuse(N_("it is not valid JSON (line {line}, column {column})"),
+               {{"line", std::to_string(line)}, {"column", std::to_string(column)}});
     } catch (const Json::out_of_range&) {
-        refuse("it holds a number too large to use");
+        refuse(N_("it holds a number too large to use"));
     }
 }
 
 void checkFormat(const Field& root) {
     const auto format = root.value.is_object() ? root.optional("format") : std::nullopt;
     if (!format || !format->value.is_string() || format->value.get_ref<const std::string&>() != kLessonFormat)
-        refuse("it is not a Fendrel lesson");
-    const double v = root["version"].wholeWithin(1, 1e9, "a whole number from 1 up");
+        refuse(N_("it is not a Fendrel lesson"));
+    const double v = root["version"].wholeWithin(1, 1e9, N_("\"{field}\" must be a whole number from 1 up"));
     if (v > kLessonVersion)
-        refuse("it was written by a newer version of Fendrel (lesson version " + std::to_string(static_cast<long long>(v)) + ")");
+        refuse(N_("it was written by a newer version of Fendrel (lesson version {version})"),
+               {{"version", std::to_string(static_cast<long long>(v))}});
 }
 
 // The locks, the reference vector and the label of each vector; its tip is placed apart.
@@ -134,10 +144,11 @@ void readVectors(const Field& vectors, FormState& s) {
         references += isReference;
         const Field label = f["label"];
         s.label(v).bold = label["bold"].flag();
-        s.label(v).size = label["size"].numberWithin(kMinLabelSize, kMaxLabelSize, "a size from 4 to 96 points");
+        s.label(v).size = label["size"].numberWithin(kMinLabelSize, kMaxLabelSize, N_("\"{field}\" must be a size from 4 to 96 points"));
     }
-    if (locked != 1) refuse("exactly one vector must be locked, not " + std::to_string(locked));
-    if (references > 1) refuse("only one vector can be the reference vector, not " + std::to_string(references));
+    if (locked != 1) refuse(N_("exactly one vector must be locked, not {count}"), {{"count", std::to_string(locked)}});
+    if (references > 1)
+        refuse(N_("only one vector can be the reference vector, not {count}"), {{"count", std::to_string(references)}});
 }
 
 // Where the lines stand: from the origin, B from A's tip in the triangle layout.
@@ -152,7 +163,7 @@ PerVector<Line> readFigure(const Field& root, const FormState& s) {
         lines[Vec::B].x1 = lines[Vec::A].x2;
         lines[Vec::B].y1 = lines[Vec::A].y2;
         if (lines[Vec::B].x2 != lines[Vec::R].x2 || lines[Vec::B].y2 != lines[Vec::R].y2)
-            refuse("in the triangle layout B must end at R's tip");
+            refuse(N_("in the triangle layout B must end at R's tip"));
     }
     return lines;
 }
@@ -168,18 +179,19 @@ PerVector<Line> readMeasured(const Field& measured) {
 }
 
 std::array<Vec, 3> readStacking(const Field& f) {
-    if (!f.value.is_array() || f.value.size() != 3) f.mustBe("the three letters \"A\", \"B\" and \"R\", bottom first");
+    constexpr const char* kOrder = N_("\"{field}\" must be the three letters \"A\", \"B\" and \"R\", bottom first");
+    if (!f.value.is_array() || f.value.size() != 3) f.mustBe(kOrder);
     std::array<Vec, 3> order{};
     for (std::size_t i = 0; i < 3; ++i) order[i] = Field{f.value[i], f.path}.vector();
     for (Vec v : kVectors)
-        if (std::count(order.begin(), order.end(), v) != 1) f.mustBe("the three letters \"A\", \"B\" and \"R\", bottom first");
+        if (std::count(order.begin(), order.end(), v) != 1) f.mustBe(kOrder);
     return order;
 }
 
 std::optional<ViewSettings> readView(const std::optional<Field>& f) {
     if (!f) return std::nullopt;
     ViewSettings view;
-    view.zoom = (*f)["zoom"].numberWithin(kMinZoom, kMaxZoom, "a zoom from 0.5 to 4");
+    view.zoom = (*f)["zoom"].numberWithin(kMinZoom, kMaxZoom, N_("\"{field}\" must be a zoom from 0.5 to 4"));
     view.fitToWindow = (*f)["fitToWindow"].flag();
     view.arrowHeads = (*f)["arrowHeads"].flag();
     view.grid = (*f)["grid"].flag();
@@ -202,13 +214,13 @@ Lesson lessonFromText(std::string_view text) {
     setAngleUnit(s, root["angleUnit"].oneOf(kAngleUnitNames) == 1);
     if (const Field k = root["constant"]; !k.value.is_null()) {
         const double constant = round2(k.number());
-        if (constant == 0) refuse("\"constant\" must not be 0 (it is the reference vector's magnitude)");
+        if (constant == 0) k.mustBe(N_("\"{field}\" must not be 0: it is the reference vector's magnitude"));
         s.vars.kConst = Number::dbl(constant);
     }
     if (std::any_of(kConstantItems.begin(), kConstantItems.end(), [&](Menu m) { return s.checked(m); }) &&
         s.vars.kConst.empty())
-        refuse("the reference vector needs a \"constant\"");
-    paintBackground(s, static_cast<Color>(root["background"].wholeWithin(0, kMaxColor, "a colour from 0 to 16777215")));
+        refuse(N_("the reference vector needs a \"constant\""));
+    paintBackground(s, static_cast<Color>(root["background"].wholeWithin(0, kMaxColor, N_("\"{field}\" must be a colour from 0 to 16777215"))));
     s.stacking = readStacking(root["labelStacking"]);
     const PerVector<Line> lines = readFigure(root, s);
     const auto measured = root.optional("measuredAt");

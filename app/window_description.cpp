@@ -8,6 +8,7 @@
 
 #include "app/element_table.h"
 #include "model/refresh.h"
+#include "model/translation.h"
 
 namespace fendrel {
 
@@ -25,7 +26,7 @@ FormState initialForm() {
         Label{6960, 4920, "B", "", 0x00FF00, 0x800000, false, 9.75},
         Label{6840, 480, "R ", "", 0x00FFFF, 0x800000, false, 9.75},
     };
-    for (const Element& e : elements()) s.menu(e.id) = {std::string(e.caption), !e.is(kDisabled), e.is(kChecked)};
+    for (const Element& e : elements()) s.menu(e.id) = {std::string(_(e.caption)), !e.is(kDisabled), e.is(kChecked)};
     return s;
 }
 

@@ -10,12 +10,12 @@
 namespace fendrel {
 
 namespace {
-constexpr PerVector<std::string_view> kTitles{"New value for angle A", "New value for angle B",
-                                              "New value for angle R"};
+constexpr PerVector<std::string_view> kTitles{N_("New value for angle A"), N_("New value for angle B"),
+                                              N_("New value for angle R")};
 }  // namespace
 
 void angleClick(FormState& s, Host& host, Vec v) {
-    const auto typed = askNumber(host, s.vars.radMode ? "Radians" : "Degrees", kTitles[v]);
+    const auto typed = askNumber(host, s.vars.radMode ? _("Radians") : _("Degrees"), _(kTitles[v]));
     if (!typed) return;
     const double theta = s.vars.radMode ? *typed : *typed / kDegreesPerRadian;
     const double m = s.vars.mod[v].read();  // the stored length, not a fresh measurement

@@ -4,12 +4,13 @@
 
 #include "commands/commands.h"
 #include "model/refresh.h"
+#include "model/translation.h"
 
 namespace fendrel {
 
 void setAngleUnit(FormState& s, bool radians) {
     s.vars.radMode = radians;
-    s.menu(Menu::AngleMode).caption = radians ? "Radians" : "Degrees";
+    s.menu(Menu::AngleMode).caption = radians ? _("Radians") : _("Degrees");
 }
 
 void angleModeClick(FormState& s, Host&, Vec) {

@@ -16,17 +16,19 @@ namespace {
 struct ComponentPrompt {
     Vec vector;
     Axis axis;
-    std::string_view literal;
+    std::string_view pattern;
     std::string_view title;
 };
 
+// TRANSLATORS: the prompt for a new component; {value} is the component now, with a blank
+// before it unless negative. Rx's has no blank before the colon: translate both alike.
 constexpr std::array<ComponentPrompt, 6> kPrompts{{
-    {Vec::A, Axis::X, "Current value :", "Ax"},
-    {Vec::A, Axis::Y, "Current value :", "Ay"},
-    {Vec::B, Axis::X, "Current value :", "Bx"},
-    {Vec::B, Axis::Y, "Current value :", "By"},
-    {Vec::R, Axis::X, "Current value:", "Rx"},
-    {Vec::R, Axis::Y, "Current value :", "Ry"},
+    {Vec::A, Axis::X, N_("Current value :{value}"), C_("prompt title", "Ax")},
+    {Vec::A, Axis::Y, N_("Current value :{value}"), C_("prompt title", "Ay")},
+    {Vec::B, Axis::X, N_("Current value :{value}"), C_("prompt title", "Bx")},
+    {Vec::B, Axis::Y, N_("Current value :{value}"), C_("prompt title", "By")},
+    {Vec::R, Axis::X, N_("Current value:{value}"), C_("prompt title", "Rx")},
+    {Vec::R, Axis::Y, N_("Current value :{value}"), C_("prompt title", "Ry")},
 }};
 
 void componentClick(FormState& s, Host& host, Vec v, Axis axis) {
@@ -35,7 +37,8 @@ void componentClick(FormState& s, Host& host, Vec v, Axis axis) {
     const bool y = axis == Axis::Y;
     Line& l = s.line(v);
     const float c = y ? -(l.y2 - l.y1) : l.x2 - l.x1;
-    const auto typed = askNumber(host, std::string(prompt.literal) + display(c), prompt.title, plainText(c));
+    const auto typed = askNumber(host, fill(_(prompt.pattern), {{"value", withDecimalSeparator(display(c))}}),
+                                 _(prompt.title), withDecimalSeparator(plainText(c)));
     if (!typed) return;
     if (y)
         l.y2 = single(l.y1 + (-*typed));

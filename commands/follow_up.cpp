@@ -10,11 +10,13 @@
 
 namespace fendrel {
 
+double readReply(std::string_view reply) { return readNumber(reply, typedDecimalSeparator()); }
+
 std::optional<double> askNumber(Host& host, std::string_view prompt, std::string_view title,
                                 std::string_view defaultText) {
     const auto reply = host.inputBox(prompt, title, defaultText);
     if (!reply) return std::nullopt;
-    const double v = readNumber(*reply);
+    const double v = readReply(*reply);
     if (!std::isfinite(v)) return std::nullopt;
     return v;
 }

@@ -7,11 +7,16 @@
 
 #include "commands/host.h"
 #include "model/state.h"
+#include "model/translation.h"
 
 namespace fendrel {
 
-// The title of the prompts for a vector's magnitude and for its reference constant.
-inline constexpr PerVector<std::string_view> kVectorTitles{"Vector A", "Vector B", "Vector R"};
+// The title of the prompts for a vector's magnitude and for its reference constant, and the
+// vector's name for assistive technology; for the catalogue.
+inline constexpr PerVector<std::string_view> kVectorTitles{N_("Vector A"), N_("Vector B"), N_("Vector R")};
+
+// A typed number, with the decimal separator of the language in use or a point.
+double readReply(std::string_view reply);
 
 // Asks for a number; nothing when the prompt is cancelled or the reply overflows.
 std::optional<double> askNumber(Host& host, std::string_view prompt, std::string_view title,

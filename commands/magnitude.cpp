@@ -16,7 +16,10 @@ void sizeClick(FormState& s, Host& host, Vec v) {
     const float dx = l.x2 - l.x1;
     const float dy = l.y2 - l.y1;
     const Number divisor = s.vars.mod[v];
-    const auto m = askNumber(host, "Current value :" + display(divisor), kVectorTitles[v]);
+    // TRANSLATORS: the prompt for a new magnitude; {value} is the magnitude now, with a blank
+    // before it unless negative.
+    const auto m = askNumber(host, fill(_("Current value :{value}"), {{"value", withDecimalSeparator(display(divisor))}}),
+                             _(kVectorTitles[v]));
     if (!m) return;
 
     const double mod = divisor.read();

@@ -6,6 +6,7 @@
 #include "commands/commands.h"
 #include "model/angles.h"
 #include "model/numbers.h"
+#include "model/translation.h"
 
 namespace fendrel {
 
@@ -13,22 +14,29 @@ namespace {
 
 constexpr char kCR = '\r';
 
+std::string shown(double v) { return withDecimalSeparator(display(v)); }
+
 // "A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  .18"
-std::string productLine(std::string_view head, double mod1, double mod2, double angle, bool radMode) {
+std::string productLine(Vec first, Vec second, double mod1, double mod2, double angle, bool radMode) {
     const double r1 = round2(mod1);
     const double r2 = round2(mod2);
     const double theta = radMode ? angle : angle / kDegreesPerRadian;
     const double product = round2((r1 * r2) * std::cos(theta));
-    std::string line(head);
-    line += display(r1);
-    line += " x ";
-    line += display(r2);
-    line += " x Cos(";
-    line += display(angle);
-    line += radMode ? "r" : "\u00B0";
-    line += ")= ";
-    line += display(product);
-    return line;
+    // TRANSLATORS: one line of the scalar products report, "A x B x Cos(AB)=  4200 x  3240 x
+    // Cos( 90°)=  .18": {first} and {second} are two vectors' letters, {firstMagnitude} and
+    // {secondMagnitude} their magnitudes, {angle} the angle between them and {unit} its unit
+    // as translated below, {product} the scalar product. Each number has a blank before it
+    // unless negative.
+    return fill(_("{first} x {second} x Cos({first}{second})= {firstMagnitude} x {secondMagnitude} x "
+                  "Cos({angle}{unit})= {product}"),
+                {{"first", kLetters[first]},
+                 {"second", kLetters[second]},
+                 {"firstMagnitude", shown(r1)},
+                 {"secondMagnitude", shown(r2)},
+                 {"angle", shown(angle)},
+                 // TRANSLATORS: the unit after an angle of the products report, in radians.
+                 {"unit", radMode ? _(C_("radians in the products report", "r")) : _(C_("degrees in the products report", "\u00B0"))},
+                 {"product", shown(product)}});
 }
 
 }  // namespace
@@ -38,16 +46,17 @@ void productsClick(FormState& s, Host& host, Vec) {
     const double a = v.mod[Vec::A].read(), b = v.mod[Vec::B].read(), r = v.mod[Vec::R].read();
     std::string text;
     text += kCR;
-    text += productLine("A x B x Cos(AB)= ", a, b, v.between[0].read(), v.radMode);
+    text += productLine(Vec::A, Vec::B, a, b, v.between[0].read(), v.radMode);
     text += {kCR, kCR};
-    text += productLine("A x R x Cos(AR)= ", a, r, v.between[1].read(), v.radMode);
+    text += productLine(Vec::A, Vec::R, a, r, v.between[1].read(), v.radMode);
     text += {kCR, kCR};
-    text += productLine("B x R x Cos(BR)= ", b, r, v.between[2].read(), v.radMode);
+    text += productLine(Vec::B, Vec::R, b, r, v.between[2].read(), v.radMode);
     text += {kCR, kCR};
-    text += "WARNING :";
+    text += _("WARNING :");
     text += kCR;
-    text += "Results may slightly vary due to precision settings or angle mode (radians/degrees)";
-    host.messageBox(text, 0, "PRODUCTS");
+    text += _("Results may slightly vary due to precision settings or angle mode (radians/degrees)");
+    // TRANSLATORS: the title of the scalar products report.
+    host.messageBox(text, 0, _("PRODUCTS"));
 }
 
 }  // namespace fendrel

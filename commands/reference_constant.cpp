@@ -19,12 +19,13 @@ void constantClick(FormState& s, Host& host, Vec v) {
     }
     if (s.checked(kConstantItems[v])) {
         for (;;) {
-            const auto reply = host.inputBox("Constant value <>0", kVectorTitles[v], "");
+            // TRANSLATORS: asks for the reference vector's magnitude, any number but 0.
+            const auto reply = host.inputBox(_("Constant value <>0"), _(kVectorTitles[v]), "");
             if (!reply) {  // cancelled: the marks go back, nothing else happened
                 for (Vec w : kVectors) s.menu(kConstantItems[w]).checked = before[w];
                 return;
             }
-            const double k = round2(readNumber(*reply));
+            const double k = round2(readReply(*reply));
             if (std::isfinite(k) && k != 0) {
                 s.vars.kConst = Number::dbl(k);
                 break;

@@ -201,7 +201,7 @@ double plainDouble(float v) {
     return readNumber(plainText(v));
 }
 
-double readNumber(std::string_view text) {
+double readNumber(std::string_view text, char otherSeparator) {
     size_t i = 0;
     auto skipBlanks = [&] {
         while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
@@ -228,8 +228,9 @@ double readNumber(std::string_view text) {
             if (c != '0') significant = true;
             if (!dot && significant) ++wholeDigits;
             if (dot && !significant) ++leadingZeros;
-        } else if (c == '.' && !dot) {
+        } else if ((c == '.' || (c == otherSeparator && c != '\0')) && !dot) {
             dot = true;
+            c = '.';
         } else {
             break;
         }

@@ -34,7 +34,8 @@ double plainDouble(float v);
 
 // Reads the leading number of typed text; blanks, tabs and line feeds are skipped wherever
 // they stand, anything else ends the number. No number reads as 0; overflow reads as an
-// infinity of the number's sign.
-double readNumber(std::string_view text);
+// infinity of the number's sign. The decimal separator is ".", and also `otherSeparator`
+// where a language writes one (',' in German: "2500,5" and "2500.5" both read as 2500.5).
+double readNumber(std::string_view text, char otherSeparator = '\0');
 
 }  // namespace fendrel

@@ -7,32 +7,36 @@
 
 #include "model/angles.h"
 #include "model/numbers.h"
+#include "model/translation.h"
 
 namespace fendrel {
 
 namespace {
 
-// " r" in radians, "°" in degrees.
-const char* unitSuffix(bool radMode) { return radMode ? " r" : "\u00B0"; }
+// " r" in radians, "°" in degrees, after each angle of the vector menus.
+std::string_view unitSuffix(bool radMode) {
+    // TRANSLATORS: written right after an angle in radians in the vectors' menus ("1.57 r").
+    return radMode ? _(C_("radians after an angle", " r")) : _(C_("degrees after an angle", "\u00B0"));
+}
 
 // "A= 4200, 90°": the caption of a vector's menu.
 std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
-    std::string caption(kLetters[v]);
-    caption += '=';
-    caption += display(round2(magnitude));
-    caption += ',';
-    caption += display(round2(angle));
-    caption += unitSuffix(radMode);
-    return caption;
+    // TRANSLATORS: the title of a vector's menu. {vector} is A, B or R; {magnitude} and {angle}
+    // are numbers, each with a blank before it unless negative ("A= 4200, 90°"); {unit} is the
+    // angle's unit as translated above. Another separator keeps the two numbers apart where
+    // the decimal separator is a comma ("A= 3298,48; 67,17°").
+    static const Pattern pattern(N_("{vector}={magnitude},{angle}{unit}"), {"vector", "magnitude", "angle", "unit"});
+    return pattern({kLetters[v], withDecimalSeparator(display(round2(magnitude))),
+                    withDecimalSeparator(display(round2(angle))), unitSuffix(radMode)});
 }
 
 // "Ay=-3240": the caption of a component item.
 void showComponent(FormState& s, Vec v, Axis axis) {
-    std::string caption(kLetters[v]);
-    caption += kAxisLetters[axis];
-    caption += '=';
-    caption += display(s.vars.comp[v][axis]);
-    s.menu(kComponentItems[v][axis]).caption = std::move(caption);
+    // TRANSLATORS: a component of a vector: {vector} is A, B or R, {axis} is x or y, {value} a
+    // number with a blank before it unless negative ("Ax= 0", "By=-150.25").
+    static const Pattern pattern(N_("{vector}{axis}={value}"), {"vector", "axis", "value"});
+    s.menu(kComponentItems[v][axis]).caption =
+        pattern({kLetters[v], kAxisLetters[axis], withDecimalSeparator(display(s.vars.comp[v][axis]))});
 }
 
 }  // namespace
@@ -74,7 +78,7 @@ bool scaled(double value, double ratioNumerator, double ratioDenominator, double
 void showInReferenceUnits(FormState& s, Vec reference) {
     const double k = s.vars.kConst.read();
     const double refMod = s.vars.mod[reference].read();
-    s.label(reference).caption = reference == Vec::R ? display(k) : trimmed(k);
+    s.label(reference).caption = withDecimalSeparator(reference == Vec::R ? display(k) : trimmed(k));
     for (Vec v : kVectors) {
         double magnitude = 0;  // stays 0 when its scaling fails
         if (v == reference)

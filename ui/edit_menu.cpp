@@ -5,14 +5,17 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "model/translation.h"
 #include "ui/own_menu.h"
+#include "ui/qt_text.h"
 
 namespace fendrel {
 
 namespace {
 
-QAction* addItem(QMenu& menu, const QString& name, const QList<QKeySequence>& keys, std::function<void()> chosen) {
-    QAction* action = addOwnItem(menu, name, name, keys);
+QAction* addItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys,
+                 std::function<void()> chosen) {
+    QAction* action = addOwnItem(menu, name, caption, keys);
     QObject::connect(action, &QAction::triggered, action, [chosen = std::move(chosen)] { chosen(); });
     return action;
 }
@@ -20,10 +23,11 @@ QAction* addItem(QMenu& menu, const QString& name, const QList<QKeySequence>& ke
 }  // namespace
 
 EditMenu::EditMenu(QMenuBar& bar, std::function<void()> undo, std::function<void()> redo)
-    : menu_(addOwnMenu(bar, QStringLiteral("Edit"))) {
-    undo_ = addItem(menu_, QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, std::move(undo));
-    redo_ = addItem(menu_, QStringLiteral("Redo"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-                    std::move(redo));
+    : menu_(addOwnMenu(bar, QStringLiteral("Edit"), toQString(_("Edit")))) {
+    undo_ = addItem(menu_, QStringLiteral("Undo"), toQString(_("Undo")), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                    std::move(undo));
+    redo_ = addItem(menu_, QStringLiteral("Redo"), toQString(_("Redo")),
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, std::move(redo));
 }
 
 void EditMenu::render(const History& history) {

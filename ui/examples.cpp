@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "model/translation.h"
+#include "ui/qt_text.h"
+
 namespace fendrel {
 
 namespace {
@@ -15,13 +18,14 @@ struct Example {
     const char* title;
 };
 
+// TRANSLATORS: the titles of the example lessons, as a teacher would name them.
 constexpr Example kExamples[] = {
-    {"perpendicular.fendrel", "Perpendicular Vectors: 3, 4, 5"},
-    {"equal-at-120.fendrel", "Equal Magnitudes at 120\u00B0"},
-    {"opposite.fendrel", "Opposite Vectors"},
-    {"triangle.fendrel", "Head to Tail: the Triangle"},
-    {"forces-to-scale.fendrel", "Forces to Scale: A = 30 N"},
-    {"radians.fendrel", "Angles in Radians"},
+    {"perpendicular.fendrel", N_("Perpendicular Vectors: 3, 4, 5")},
+    {"equal-at-120.fendrel", N_("Equal Magnitudes at 120\u00B0")},
+    {"opposite.fendrel", N_("Opposite Vectors")},
+    {"triangle.fendrel", N_("Head to Tail: the Triangle")},
+    {"forces-to-scale.fendrel", N_("Forces to Scale: A = 30 N")},
+    {"radians.fendrel", N_("Angles in Radians")},
 };
 
 // Beside the program, as installed (bin/ and share/) and as built.
@@ -33,7 +37,7 @@ void addExamples(QMenu& menu, const std::function<void(const QString&)>& open) {
     for (const Example& e : kExamples) {
         const QString path = QFileInfo(examplesFolder() + QString::fromUtf8(e.file)).absoluteFilePath();
         if (!QFileInfo::exists(path)) continue;
-        QAction* item = menu.addAction(QString::fromUtf8(e.title));
+        QAction* item = menu.addAction(toQString(_(e.title)));
         QObject::connect(item, &QAction::triggered, item, [open, path] { open(path); });
     }
     menu.setEnabled(!menu.isEmpty());

@@ -47,7 +47,7 @@ QAccessibleInterface* FigureAccessible::focusChild() const {
 }
 
 QString FigureAccessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Name) return toQString(kFigureName);
+    if (t == QAccessible::Name) return toQString(_(kFigureName));
     return QAccessibleWidget::text(t);
 }
 

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include "app/lesson.h"
+#include "model/translation.h"
 #include "ui/examples.h"
 #include "ui/own_menu.h"
 #include "ui/qt_text.h"
@@ -20,32 +21,32 @@ namespace fendrel {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Fendrel lessons (*.fendrel);;All files (*)");
+QString lessonFilter() { return toQString(_("Fendrel lessons (*.fendrel)")) + QStringLiteral(";;") + toQString(_("All files (*)")); }
 
 }  // namespace
 
 FileMenu::FileMenu(QMenuBar& bar, Form& form, ViewMenu& view, QWidget& window, std::function<void()> render)
     : form_(form), view_(view), window_(window), render_(std::move(render)) {
-    QMenu& menu = addFirstMenu(bar, QStringLiteral("File"));
-    const auto item = [&menu](const char* name, const QString& caption, QKeySequence::StandardKey key, auto chosen) {
-        QAction* action = addOwnItem(menu, QString::fromLatin1(name), caption, QKeySequence::keyBindings(key));
+    QMenu& menu = addFirstMenu(bar, QStringLiteral("File"), toQString(_("File")));
+    const auto item = [&menu](const char* name, std::string_view caption, QKeySequence::StandardKey key, auto chosen) {
+        QAction* action = addOwnItem(menu, QString::fromLatin1(name), toQString(caption), QKeySequence::keyBindings(key));
         QObject::connect(action, &QAction::triggered, action, chosen);
     };
-    item("New", QStringLiteral("New"), QKeySequence::New, [this] { newLesson(); });
-    item("Open", QStringLiteral("Open\u2026"), QKeySequence::Open, [this] { chooseAndOpen(); });
-    QMenu* recent = menu.addMenu(QStringLiteral("Open Recent"));
+    item("New", _("New"), QKeySequence::New, [this] { newLesson(); });
+    item("Open", _("Open\u2026"), QKeySequence::Open, [this] { chooseAndOpen(); });
+    QMenu* recent = menu.addMenu(toQString(_("Open Recent")));
     recent->setObjectName(QStringLiteral("OpenRecent"));
     recent_ = std::make_unique<RecentFiles>(*recent, [this](const QString& path) { open(path); });
-    QMenu* examples = menu.addMenu(QStringLiteral("Examples"));
+    QMenu* examples = menu.addMenu(toQString(_("Examples")));
     examples->setObjectName(QStringLiteral("Examples"));
     addExamples(*examples, [this](const QString& path) {
         if (mayDiscard()) openAs(path, Form::Opening::AsNewLesson);
     });
     menu.addSeparator();
-    item("Save", QStringLiteral("Save"), QKeySequence::Save, [this] { save(); });
-    item("SaveAs", QStringLiteral("Save As\u2026"), QKeySequence::SaveAs, [this] { saveAs(); });
+    item("Save", _("Save"), QKeySequence::Save, [this] { save(); });
+    item("SaveAs", _("Save As\u2026"), QKeySequence::SaveAs, [this] { saveAs(); });
     menu.addSeparator();
-    item("Quit", QStringLiteral("Quit"), QKeySequence::Quit, [this] { window_.close(); });
+    item("Quit", _("Quit"), QKeySequence::Quit, [this] { window_.close(); });
 }
 
 FileMenu::~FileMenu() = default;
@@ -59,12 +60,13 @@ bool FileMenu::mayClose() { return mayDiscard(); }
 bool FileMenu::mayDiscard() {
     if (!form_.modified()) return true;
     const auto& file = form_.fileName();
-    const QString text = file ? QStringLiteral("The lesson \"%1\" has changes that are not saved.")
-                                    .arg(QFileInfo(qtPath(*file)).fileName())
-                              : QStringLiteral("This lesson has changes that are not saved.");
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Unsaved Changes"), text,
+    // TRANSLATORS: {file} is the lesson's file name.
+    const std::string text = file ? fill(_("The lesson \"{file}\" has changes that are not saved."),
+                                         {{"file", QFileInfo(qtPath(*file)).fileName().toStdString()}})
+                                  : std::string(_("This lesson has changes that are not saved."));
+    QMessageBox box(QMessageBox::Warning, toQString(_("Unsaved Changes")), toQString(text),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window_);
-    box.setInformativeText(QStringLiteral("Save them first?"));
+    box.setInformativeText(toQString(_("Save them first?")));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
         case QMessageBox::Save: return save();
@@ -84,7 +86,7 @@ void FileMenu::chooseAndOpen() {
     const auto& file = form_.fileName();
     const QString folder = file ? QFileInfo(qtPath(*file)).absolutePath()
                                 : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getOpenFileName(&window_, QStringLiteral("Open Lesson"), folder, kFilter);
+    const QString path = QFileDialog::getOpenFileName(&window_, toQString(_("Open Lesson")), folder, lessonFilter());
     if (!path.isEmpty()) openAs(path, Form::Opening::AsItsFile);
 }
 
@@ -107,15 +109,16 @@ bool FileMenu::save() {
 
 bool FileMenu::saveAs() {
     const auto& file = form_.fileName();
-    QFileDialog dialog(&window_, QStringLiteral("Save Lesson"));
+    QFileDialog dialog(&window_, toQString(_("Save Lesson")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(kFilter.split(QStringLiteral(";;")));
+    dialog.setNameFilters(lessonFilter().split(QStringLiteral(";;")));
     dialog.setDefaultSuffix(QStringLiteral("fendrel"));
     if (file)
         dialog.selectFile(qtPath(*file));
     else {
         dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        dialog.selectFile(QStringLiteral("lesson.fendrel"));
+        // TRANSLATORS: the name Save As offers for a lesson that has none yet.
+        dialog.selectFile(toQString(_("lesson.fendrel")));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     QString path = dialog.selectedFiles().front();

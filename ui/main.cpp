@@ -1,12 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include "model/translation.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 namespace {
 
@@ -15,11 +20,38 @@ void nameTheProgram() {
     QCoreApplication::setApplicationVersion(QStringLiteral(FENDREL_VERSION));
 }
 
+// What --language asks for ("--language de" or "--language=de"), before the options are
+// read: their own descriptions are in that language.
+std::string askedLanguage(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--language") == 0 && i + 1 < argc) return argv[i + 1];
+        if (std::strncmp(argv[i], "--language=", 11) == 0) return argv[i] + 11;
+    }
+    return {};
+}
+
+// Speaks the language asked for, or the desktop's; says so when there is no such catalogue.
+void speakAsAsked(int argc, char* argv[]) {
+    const std::string code = askedLanguage(argc, argv);
+    if (fendrel::speak(code)) return;
+    std::fprintf(stderr, "%s\n",
+                 fendrel::fill(fendrel::_("Fendrel: there is no translation for \"{language}\"; English is used."),
+                               {{"language", code}})
+                     .c_str());
+}
+
 void describeOptions(QCommandLineParser& options) {
-    options.setApplicationDescription(QStringLiteral("Learn the addition of plane vectors by moving arrows."));
+    using fendrel::_;
+    using fendrel::toQString;
+    options.setApplicationDescription(toQString(_("Learn the addition of plane vectors by moving arrows.")));
     options.addHelpOption();
     options.addVersionOption();
-    options.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A lesson to open (.fendrel)."),
+    // TRANSLATORS: the description of the option --language CODE; keep "CODE" as the option's
+    // value is named in the help.
+    options.addOption({QStringLiteral("language"),
+                       toQString(_("Speak the language CODE (de, fr, es, it, pt_BR, pl) instead of the desktop's.")),
+                       QStringLiteral("CODE")});
+    options.addPositionalArgument(QStringLiteral("file"), toQString(_("A lesson to open (.fendrel).")),
                                   QStringLiteral("[file]"));
 }
 
@@ -37,6 +69,7 @@ int main(int argc, char* argv[]) {
     if (asksForHelpOrVersion(argc, argv)) {
         QCoreApplication app(argc, argv);
         nameTheProgram();
+        speakAsAsked(argc, argv);
         QCommandLineParser options;
         describeOptions(options);
         options.process(app);  // prints and exits
@@ -47,6 +80,7 @@ int main(int argc, char* argv[]) {
     // The desktop finds the entry, and so the name and icon, by this id (under Wayland too).
     QApplication::setDesktopFileName(QStringLiteral(FENDREL_APP_ID));
     nameTheProgram();
+    speakAsAsked(argc, argv);
     QCommandLineParser options;
     describeOptions(options);
     options.process(app);

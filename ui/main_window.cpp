@@ -13,6 +13,7 @@
 
 #include "app/lesson.h"
 #include "model/refresh.h"
+#include "model/translation.h"
 #include "ui/canvas.h"
 #include "ui/file_menu.h"
 #include "ui/figure_announcer.h"
@@ -80,7 +81,7 @@ MainWindow::MainWindow()
     canvas_->setFocus();
     edit_.menu().addSeparator();
     addPictureActions(edit_.menu(), *canvas_);
-    view_ = std::make_unique<ViewMenu>(addOwnMenu(*menuBar(), QStringLiteral("View")), *canvas_);
+    view_ = std::make_unique<ViewMenu>(addOwnMenu(*menuBar(), QStringLiteral("View"), toQString(_("View"))), *canvas_);
     connect(canvas_, &Canvas::zoomChanged, this, &MainWindow::render);
     file_ = std::make_unique<FileMenu>(*menuBar(), form_, *view_, *this, [this] { render(); });
     setAcceptDrops(true);

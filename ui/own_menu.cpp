@@ -12,8 +12,8 @@ namespace fendrel {
 
 namespace {
 
-QMenu& insertMenu(QMenuBar& bar, const QString& name, QAction* before) {
-    auto* menu = new QMenu(name, &bar);
+QMenu& insertMenu(QMenuBar& bar, const QString& name, const QString& title, QAction* before) {
+    auto* menu = new QMenu(title, &bar);
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
     bar.insertMenu(before, menu);
@@ -22,15 +22,15 @@ QMenu& insertMenu(QMenuBar& bar, const QString& name, QAction* before) {
 
 }  // namespace
 
-QMenu& addOwnMenu(QMenuBar& bar, const QString& name) {
+QMenu& addOwnMenu(QMenuBar& bar, const QString& name, const QString& title) {
     QAction* info = nullptr;
     for (QAction* a : bar.actions())
         if (a->objectName() == toQString(element(Menu::Info).name)) info = a;
-    return insertMenu(bar, name, info);
+    return insertMenu(bar, name, title, info);
 }
 
-QMenu& addFirstMenu(QMenuBar& bar, const QString& name) {
-    return insertMenu(bar, name, bar.actions().isEmpty() ? nullptr : bar.actions().front());
+QMenu& addFirstMenu(QMenuBar& bar, const QString& name, const QString& title) {
+    return insertMenu(bar, name, title, bar.actions().isEmpty() ? nullptr : bar.actions().front());
 }
 
 QAction* addOwnItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys) {

@@ -12,12 +12,13 @@ class QString;
 
 namespace fendrel {
 
-// A menu of the window's own, which the window logic knows nothing of: put on the bar in
-// front of "Info", so the menus it adds keep the order they are added in.
-QMenu& addOwnMenu(QMenuBar& bar, const QString& name);
+// A menu of the window's own, which the window logic knows nothing of, found by its object
+// name NAME and showing TITLE: put on the bar in front of "Info", so the menus it adds keep
+// the order they are added in.
+QMenu& addOwnMenu(QMenuBar& bar, const QString& name, const QString& title);
 
 // The same, put first on the bar, as the "File" menu of every desktop program is.
-QMenu& addFirstMenu(QMenuBar& bar, const QString& name);
+QMenu& addFirstMenu(QMenuBar& bar, const QString& name, const QString& title);
 
 // An item of such a menu, found by its object name NAME and chosen with any of KEYS.
 QAction* addOwnItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {});

@@ -11,6 +11,9 @@
 #include <QSvgGenerator>
 #include <QWidget>
 
+#include "model/translation.h"
+#include "ui/qt_text.h"
+
 namespace fendrel {
 
 QImage pictureImage(QWidget& canvas) { return canvas.grab().toImage(); }
@@ -54,11 +57,14 @@ QString savePicture(QWidget& canvas, const QString& path) {
     else if (suffix == QLatin1String("svg"))
         bytes = pictureSvg(canvas);
     else
-        return QStringLiteral("A picture is saved as PNG (.png) or SVG (.svg); \"%1\" names neither.")
-            .arg(QFileInfo(path).fileName());
+        // TRANSLATORS: {file} is the name the user chose.
+        return toQString(fill(_("A picture is saved as PNG (.png) or SVG (.svg); \"{file}\" names neither."),
+                              {{"file", QFileInfo(path).fileName().toStdString()}}));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("\"%1\" could not be written: %2").arg(path, file.errorString());
+        // TRANSLATORS: {file} is the picture's path, {reason} what the system says went wrong.
+        return toQString(fill(_("\"{file}\" could not be written: {reason}"),
+                              {{"file", path.toStdString()}, {"reason", file.errorString().toStdString()}}));
     return {};
 }
 

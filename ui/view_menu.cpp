@@ -5,7 +5,9 @@
 #include <QMenu>
 
 #include "ui/canvas.h"
+#include "model/translation.h"
 #include "ui/own_menu.h"
+#include "ui/qt_text.h"
 
 namespace fendrel {
 
@@ -20,14 +22,14 @@ QAction* addCheckItem(QMenu& menu, const QString& name, const QString& caption) 
 }  // namespace
 
 ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas) : canvas_(canvas) {
-    QAction* in = addOwnItem(menu, QStringLiteral("ZoomIn"), QStringLiteral("Zoom In"),
+    QAction* in = addOwnItem(menu, QStringLiteral("ZoomIn"), toQString(_("Zoom In")),
                           {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    QAction* out = addOwnItem(menu, QStringLiteral("ZoomOut"), QStringLiteral("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
-    QAction* actual = addOwnItem(menu, QStringLiteral("ActualSize"), QStringLiteral("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
-    fit_ = addCheckItem(menu, QStringLiteral("FitToWindow"), QStringLiteral("Fit to Window"));
+    QAction* out = addOwnItem(menu, QStringLiteral("ZoomOut"), toQString(_("Zoom Out")), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    QAction* actual = addOwnItem(menu, QStringLiteral("ActualSize"), toQString(_("Actual Size")), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    fit_ = addCheckItem(menu, QStringLiteral("FitToWindow"), toQString(_("Fit to Window")));
     menu.addSeparator();
-    heads_ = addCheckItem(menu, QStringLiteral("ArrowHeads"), QStringLiteral("Arrow Heads"));
-    grid_ = addCheckItem(menu, QStringLiteral("Grid"), QStringLiteral("Grid"));
+    heads_ = addCheckItem(menu, QStringLiteral("ArrowHeads"), toQString(_("Arrow Heads")));
+    grid_ = addCheckItem(menu, QStringLiteral("Grid"), toQString(_("Grid")));
 
     // A zoom step starts from the zoom in effect, a fitted one too, and turns fitting off.
     auto zoomTo = [this](double (*next)(double)) {
