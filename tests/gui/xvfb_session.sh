@@ -20,12 +20,13 @@ xvfb_start() {
     SCREEN_DUMP="$dir/Xvfb_screen0"
 }
 
-# Starts APP and waits for its window. Sets APP_PID, WINDOW, X, Y, WIDTH, HEIGHT
-# (the window's client area on the screen: menu bar and canvas).
+# Starts APP with its ARGUMENTS and waits for its window, titled as WINDOW_TITLE says (a
+# pattern; the title of the start-up window when unset). Sets APP_PID, WINDOW, X, Y, WIDTH,
+# HEIGHT (the window's client area on the screen: menu bar and canvas).
 window_start() {
-    "$1" &
+    "$@" &
     APP_PID=$!
-    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Fendrel$' | head -n1)
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "${WINDOW_TITLE:-^Fendrel\$}" | head -n1)
     [[ -n "$WINDOW" ]] || { echo "no window named Fendrel appeared"; return 1; }
     eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 }
