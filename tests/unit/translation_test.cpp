@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Typed numbers in a language with a decimal comma, and which language the desktop asks for.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "commands/follow_up.h"
+#include "model/translation.h"
+
+using namespace fendrel;
+
+TEST(TypedNumbers, TakeTheLanguagesSeparatorAsWellAsThePoint) {
+    struct Case {
+        const char* language;
+        const char* typed;
+        double read;
+    };
+    const Case cases[] = {
+        {"de", "2500,5", 2500.5}, {"de", "2500.5", 2500.5}, {"de", "-0,25", -0.25}, {"de", ",5", 0.5},
+        {"de", "1,5e3", 1500},    {"de", "1,2,3", 1.2},     {"de", "1.2,3", 1.2},   {"de", " 2 500,5", 2500.5},
+        {"pt_BR", "0,1", 0.1},    {"C", "2500,5", 2500},    {"C", "2500.5", 2500.5},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(useLanguage(c.language, LOCALE_DIR));
+        EXPECT_EQ(readReply(c.typed), c.read) << c.language << ": " << c.typed;
+    }
+    useLanguage("C", LOCALE_DIR);
+}
+
+TEST(DesktopLanguage, IsTheFirstOfTheVariablesThatHasACatalogueOrIsEnglish) {
+    struct Case {
+        const char* language;  // LANGUAGE, LC_ALL, LC_MESSAGES, LANG; "" for unset
+        const char* all;
+        const char* messages;
+        const char* lang;
+        const char* chosen;
+    };
+    const Case cases[] = {
+        {"fr:de", "", "", "de_DE.UTF-8", "fr"},  {"xx:pt_BR", "", "", "", "pt_BR"},
+        {"en:de", "", "", "", ""},               {"", "pl_PL.UTF-8", "", "de_DE", "pl_PL"},
+        {"", "C", "de_DE", "de_DE", ""},         {"", "", "it_IT.UTF-8@euro", "C", "it_IT"},
+        {"", "", "", "es_MX.UTF-8", "es_MX"},    {"", "", "", "nl_NL.UTF-8", ""},
+        {"", "", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        const std::pair<const char*, const char*> variables[] = {
+            {"LANGUAGE", c.language}, {"LC_ALL", c.all}, {"LC_MESSAGES", c.messages}, {"LANG", c.lang}};
+        for (const auto& [name, value] : variables) *value ? ::setenv(name, value, 1) : ::unsetenv(name);
+        EXPECT_EQ(desktopLanguage(LOCALE_DIR), c.chosen) << c.language << "|" << c.all << "|" << c.messages << "|" << c.lang;
+    }
+}
