@@ -19,7 +19,8 @@ struct Element {
     Menu id;
     std::string_view name;       // in scenarios, dumps and the widget tree
     std::optional<Menu> parent;  // none for the menu bar's own titles
-    std::string_view caption;    // at start-up, as the catalogue has it; the refresh rewrites the vector menus' and components'
+    // At start-up, in English for the catalogue; the refresh rewrites the vector menus' and components'.
+    std::string_view caption;
     Command handler;             // none for a title with items: a click on it only opens it
     Vec vector;                  // what the handler is given
     unsigned flags;

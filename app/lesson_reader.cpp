@@ -104,7 +104,8 @@ void placeLike(Line& l, const Line& where) { l.x1 = where.x1; l.y1 = where.y1; l
 
 Json parse(std::string_view text) {
     const auto depthLimit = [](int depth, Json::parse_event_t, Json&) {
-        if (depth > kMaxDepth) refuse(N_("it is nested more than {depth} levels deep"), {{"depth", std::to_string(kMaxDepth)}});
+        if (depth > kMaxDepth)
+            refuse(N_("it is nested more than {depth} levels deep"), {{"depth", std::to_string(kMaxDepth)}});
         return true;
     };
     try {
@@ -144,7 +145,8 @@ void readVectors(const Field& vectors, FormState& s) {
         references += isReference;
         const Field label = f["label"];
         s.label(v).bold = label["bold"].flag();
-        s.label(v).size = label["size"].numberWithin(kMinLabelSize, kMaxLabelSize, N_("\"{field}\" must be a size from 4 to 96 points"));
+        s.label(v).size = label["size"].numberWithin(kMinLabelSize, kMaxLabelSize,
+                                                     N_("\"{field}\" must be a size from 4 to 96 points"));
     }
     if (locked != 1) refuse(N_("exactly one vector must be locked, not {count}"), {{"count", std::to_string(locked)}});
     if (references > 1)
@@ -220,7 +222,9 @@ Lesson lessonFromText(std::string_view text) {
     if (std::any_of(kConstantItems.begin(), kConstantItems.end(), [&](Menu m) { return s.checked(m); }) &&
         s.vars.kConst.empty())
         refuse(N_("the reference vector needs a \"constant\""));
-    paintBackground(s, static_cast<Color>(root["background"].wholeWithin(0, kMaxColor, N_("\"{field}\" must be a colour from 0 to 16777215"))));
+    const double background =
+        root["background"].wholeWithin(0, kMaxColor, N_("\"{field}\" must be a colour from 0 to 16777215"));
+    paintBackground(s, static_cast<Color>(background));
     s.stacking = readStacking(root["labelStacking"]);
     const PerVector<Line> lines = readFigure(root, s);
     const auto measured = root.optional("measuredAt");

@@ -51,7 +51,8 @@ Json vector(const FormState& s, Vec v) {
 
 Json lines(const PerVector<Line>& lines) {
     Json out = Json::object();
-    for (Vec v : kVectors) out[letter(v)] = {{"tail", point(lines[v].x1, lines[v].y1)}, {"tip", point(lines[v].x2, lines[v].y2)}};
+    for (Vec v : kVectors)
+        out[letter(v)] = {{"tail", point(lines[v].x1, lines[v].y1)}, {"tip", point(lines[v].x2, lines[v].y2)}};
     return out;
 }
 

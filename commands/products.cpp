@@ -35,7 +35,8 @@ std::string productLine(Vec first, Vec second, double mod1, double mod2, double 
                  {"secondMagnitude", shown(r2)},
                  {"angle", shown(angle)},
                  // TRANSLATORS: the unit after an angle of the products report, in radians.
-                 {"unit", radMode ? _(C_("radians in the products report", "r")) : _(C_("degrees in the products report", "\u00B0"))},
+                 {"unit", radMode ? _(C_("radians in the products report", "r"))
+                                  : _(C_("degrees in the products report", "\u00B0"))},
                  {"product", shown(product)}});
 }
 
