@@ -28,12 +28,13 @@ QString lessonFilter() { return toQString(_("Fendrel lessons (*.fendrel)")) + QS
 FileMenu::FileMenu(QMenuBar& bar, Form& form, ViewMenu& view, QWidget& window, std::function<void()> render)
     : form_(form), view_(view), window_(window), render_(std::move(render)) {
     QMenu& menu = addFirstMenu(bar, QStringLiteral("File"), toQString(_("File")));
-    const auto item = [&menu](const char* name, std::string_view caption, QKeySequence::StandardKey key, auto chosen) {
-        QAction* action = addOwnItem(menu, QString::fromLatin1(name), toQString(caption), QKeySequence::keyBindings(key));
+    // The keys are spelt out: with no desktop's theme, Qt knows none for Save As.
+    const auto item = [&menu](const char* name, std::string_view caption, QKeySequence key, auto chosen) {
+        QAction* action = addOwnItem(menu, QString::fromLatin1(name), toQString(caption), {key});
         QObject::connect(action, &QAction::triggered, action, chosen);
     };
-    item("New", _("New"), QKeySequence::New, [this] { newLesson(); });
-    item("Open", _("Open\u2026"), QKeySequence::Open, [this] { chooseAndOpen(); });
+    item("New", _("New"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { newLesson(); });
+    item("Open", _("Open\u2026"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { chooseAndOpen(); });
     QMenu* recent = menu.addMenu(toQString(_("Open Recent")));
     recent->setObjectName(QStringLiteral("OpenRecent"));
     recent_ = std::make_unique<RecentFiles>(*recent, [this](const QString& path) { open(path); });
@@ -43,10 +44,10 @@ FileMenu::FileMenu(QMenuBar& bar, Form& form, ViewMenu& view, QWidget& window, s
         if (mayDiscard()) openAs(path, Form::Opening::AsNewLesson);
     });
     menu.addSeparator();
-    item("Save", _("Save"), QKeySequence::Save, [this] { save(); });
-    item("SaveAs", _("Save As\u2026"), QKeySequence::SaveAs, [this] { saveAs(); });
+    item("Save", _("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(); });
+    item("SaveAs", _("Save As\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveAs(); });
     menu.addSeparator();
-    item("Quit", _("Quit"), QKeySequence::Quit, [this] { window_.close(); });
+    item("Quit", _("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { window_.close(); });
 }
 
 FileMenu::~FileMenu() = default;

@@ -32,7 +32,10 @@ TEST_F(StartTest, MenuBarShowsTheMeasuredVectorsInOrder) {
     EXPECT_EQ(caption("AngleMode"), QStringLiteral("Degrees"));
     EXPECT_EQ(caption("ca"), QStringLiteral("A constant"));
 
-    // The example lessons the build made, by their titles.
+    // The file items' keys, on every desktop; the example lessons the build made.
+    for (const auto& [item, key] : {std::pair{"New", "Ctrl+N"}, {"Open", "Ctrl+O"}, {"Save", "Ctrl+S"},
+                                    {"SaveAs", "Ctrl+Shift+S"}, {"Quit", "Ctrl+Q"}})
+        EXPECT_EQ(action(item).shortcut(), QKeySequence(QString::fromLatin1(key))) << item;
     EXPECT_EQ(menu("Examples").actions().size(), 6);
 
     // Titles without items are plain actions on the bar.
