@@ -129,7 +129,8 @@ void MainWindow::render() {
     setWindowFilePath(file ? qtPath(*file) : QString());
     setWindowTitle(file ? QStringLiteral("%1[*] \u2014 %2").arg(QFileInfo(qtPath(*file)).fileName(), caption)
                         : caption + QStringLiteral("[*]"));
-    setWindowModified(form_.modified());
+    // Qt tells the window system again on every call, changed or not.
+    if (isWindowModified() != form_.modified()) setWindowModified(form_.modified());
     canvas_->setScene(s.backColor, s.lines, captionUnitsPerWindowUnit(s));
     const WindowUnits units = canvas_->units();
     for (Vec v : kVectors) labels_[v]->render(s.label(v), units);

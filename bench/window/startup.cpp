@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "offscreen_default.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -69,6 +70,8 @@ int main(int argc, char** argv) {
     fendrel::useOffscreenUnlessChosen();
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     FirstFrameApplication app(argc, argv, start);
+    // In the desktop's language, as the program speaks it (LANGUAGE=de: the catalogue and Qt's own).
+    fendrel::speak({});
     fendrel::MainWindow window;
     window.show();
     return app.exec();
