@@ -6,9 +6,9 @@
 #include "app/lesson.h"
 #include "app/lesson_file.h"
 #include "app/window_description.h"
-#include "model/translation.h"
 #include "interaction/mouse_drag.h"
 #include "interaction/selection.h"
+#include "model/translation.h"
 
 namespace fendrel {
 

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTimer>
 
 #include "app/lesson.h"
 #include "model/refresh.h"
@@ -118,7 +119,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = droppedLesson(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
-    file_->open(path);
+    // Once the drop is over: opening may first ask about unsaved changes.
+    QTimer::singleShot(0, this, [this, path] { file_->open(path); });
 }
 
 void MainWindow::render() {
