@@ -37,7 +37,7 @@ void componentClick(FormState& s, Host& host, Vec v, Axis axis) {
     const bool y = axis == Axis::Y;
     Line& l = s.line(v);
     const float c = y ? -(l.y2 - l.y1) : l.x2 - l.x1;
-    const auto typed = askNumber(host, fill(_(prompt.pattern), {{"value", withDecimalSeparator(display(c))}}),
+    const auto typed = askNumber(host, fill(_(prompt.pattern), {{"value", shownNumber(c)}}),
                                  _(prompt.title), withDecimalSeparator(plainText(c)));
     if (!typed) return;
     if (y)

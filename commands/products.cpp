@@ -14,8 +14,6 @@ namespace {
 
 constexpr char kCR = '\r';
 
-std::string shown(double v) { return withDecimalSeparator(display(v)); }
-
 // "A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  .18"
 std::string productLine(Vec first, Vec second, double mod1, double mod2, double angle, bool radMode) {
     const double r1 = round2(mod1);
@@ -31,13 +29,13 @@ std::string productLine(Vec first, Vec second, double mod1, double mod2, double 
                   "Cos({angle}{unit})= {product}"),
                 {{"first", kLetters[first]},
                  {"second", kLetters[second]},
-                 {"firstMagnitude", shown(r1)},
-                 {"secondMagnitude", shown(r2)},
-                 {"angle", shown(angle)},
+                 {"firstMagnitude", shownNumber(r1)},
+                 {"secondMagnitude", shownNumber(r2)},
+                 {"angle", shownNumber(angle)},
                  // TRANSLATORS: the unit after an angle of the products report, in radians.
                  {"unit", radMode ? _(C_("radians in the products report", "r"))
                                   : _(C_("degrees in the products report", "\u00B0"))},
-                 {"product", shown(product)}});
+                 {"product", shownNumber(product)}});
 }
 
 }  // namespace

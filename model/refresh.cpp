@@ -26,8 +26,7 @@ std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
     // angle's unit as translated above. Another separator keeps the two numbers apart where
     // the decimal separator is a comma ("A= 3298,48; 67,17°").
     static const Pattern pattern(N_("{vector}={magnitude},{angle}{unit}"), {"vector", "magnitude", "angle", "unit"});
-    return pattern({kLetters[v], withDecimalSeparator(display(round2(magnitude))),
-                    withDecimalSeparator(display(round2(angle))), unitSuffix(radMode)});
+    return pattern({kLetters[v], shownNumber(round2(magnitude)), shownNumber(round2(angle)), unitSuffix(radMode)});
 }
 
 // "Ay=-3240": the caption of a component item.
@@ -36,7 +35,7 @@ void showComponent(FormState& s, Vec v, Axis axis) {
     // number with a blank before it unless negative ("Ax= 0", "By=-150.25").
     static const Pattern pattern(N_("{vector}{axis}={value}"), {"vector", "axis", "value"});
     s.menu(kComponentItems[v][axis]).caption =
-        pattern({kLetters[v], kAxisLetters[axis], withDecimalSeparator(display(s.vars.comp[v][axis]))});
+        pattern({kLetters[v], kAxisLetters[axis], shownNumber(s.vars.comp[v][axis])});
 }
 
 }  // namespace
@@ -78,7 +77,8 @@ bool scaled(double value, double ratioNumerator, double ratioDenominator, double
 void showInReferenceUnits(FormState& s, Vec reference) {
     const double k = s.vars.kConst.read();
     const double refMod = s.vars.mod[reference].read();
-    s.label(reference).caption = withDecimalSeparator(reference == Vec::R ? display(k) : trimmed(k));
+    // R's label keeps the blank the display format puts before a number.
+    s.label(reference).caption = reference == Vec::R ? shownNumber(k) : withDecimalSeparator(trimmed(k));
     for (Vec v : kVectors) {
         double magnitude = 0;  // stays 0 when its scaling fails
         if (v == reference)

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <unordered_map>
 
+#include "model/numbers.h"
+
 // glibc's count of catalogue changes: raised, it makes gettext look the language up again.
 extern "C" int _nl_msg_cat_cntr;
 
@@ -166,6 +168,10 @@ std::string withDecimalSeparator(std::string number) {
     }
     return out;
 }
+
+std::string shownNumber(double v) { return withDecimalSeparator(display(v)); }
+std::string shownNumber(float v) { return withDecimalSeparator(display(v)); }
+std::string shownNumber(Number v) { return withDecimalSeparator(display(v)); }
 
 char typedDecimalSeparator() {
     const std::string& separator = catalogue().separator;

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/number.h"
+
 // The one catalogue every text a person sees goes through (GNU gettext, domain "fendrel").
 // With no language chosen every text is its English original, byte for byte.
 //
@@ -52,6 +54,11 @@ private:
 // A number as the display format wrote it ("-.25", " 4200.5"), with the decimal separator
 // of the language in use (" 4200,5" in German).
 std::string withDecimalSeparator(std::string number);
+
+// A number in the display format, with the decimal separator of the language in use.
+std::string shownNumber(double v);
+std::string shownNumber(float v);
+std::string shownNumber(Number v);
 
 // The other character a typed number may take as its decimal separator: ',' in a language
 // that writes one, otherwise none ('\0').
