@@ -12,4 +12,9 @@ double relativeLuminance(Color c);
 // (L1 + 0.05) / (L2 + 0.05) with L1 the lighter colour: 1 for equal colours, 21 at most.
 double contrastRatio(Color a, Color b);
 
+// Text of this colour that stands out at least `ratio` (at most 21) from the background:
+// the colour itself where it does, otherwise the least mix of it with white (on a dark
+// background) or black (on a light one) that does.
+Color readableOn(Color text, Color background, double ratio);
+
 }  // namespace fendrel

@@ -3,13 +3,16 @@
 #include "ui/canvas.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "ui/arrow_head.h"
 #include "ui/colors.h"
+#include "ui/figure_framing.h"
 #include "ui/grid_painter.h"
 #include "ui/grid_spacing.h"
 #include "ui/key_mapping.h"
@@ -47,17 +50,61 @@ void Canvas::setScene(Color background, const PerVector<Line>& lines, double cap
 }
 
 void Canvas::setView(const ViewSettings& view) {
-    if (view == view_) return;
-    const double before = zoom();
-    view_ = view;
-    update();
-    if (zoom() != before) emit zoomChanged();
+    const bool startsFitting = view.fitToWindow && !view_.fitToWindow;
+    show(view, origin_);
+    if (startsFitting) frameFigure();
 }
 
-double Canvas::zoom() const {
-    if (!view_.fitToWindow) return view_.zoom;
-    const QSizeF full = WindowUnits::of(*this, 1.0).toPixels(QSizeF(kClientWidth, kClientHeight));
-    return fittingZoom(width(), height(), full.width(), full.height());
+void Canvas::present(const ViewSettings& view) {
+    ViewSettings actual = view;
+    actual.zoom = 1.0;
+    actual.fitToWindow = false;
+    show(actual, QPointF());
+    if (view.fitToWindow)
+        frameFigure();
+    else
+        zoomKeepingFigure(view.zoom);
+}
+
+void Canvas::zoomKeepingFigure(double zoom) {
+    const QPointF centre = figureBox_.center();
+    const WindowUnits now = units();
+    ViewSettings view = view_;
+    view.zoom = zoom;
+    view.fitToWindow = false;
+    show(view, originShowing(centre, now.toPixels(centre.x(), centre.y()), now.atZoom(zoom)));
+}
+
+void Canvas::showActualSize() {
+    ViewSettings view = view_;
+    view.zoom = 1.0;
+    view.fitToWindow = false;
+    show(view, QPointF());
+}
+
+void Canvas::show(const ViewSettings& view, QPointF origin) {
+    if (view == view_ && origin == origin_) return;
+    view_ = view;
+    origin_ = origin;
+    update();
+    emit viewChanged();
+}
+
+void Canvas::frameFigure() {
+    const Framing framed = framing(figureBox_, size(), units().atZoom(1.0));
+    ViewSettings view = view_;
+    view.zoom = framed.zoom;
+    view.fitToWindow = true;
+    show(view, framed.origin);
+}
+
+// A pan leaves the view as it stands, no longer fitted, and some of the figure in sight.
+void Canvas::pan(QPointF by) {
+    const WindowUnits moved = units().withOrigin(origin_ + by);
+    const QRectF shown(moved.toPixels(figureBox_.left(), figureBox_.top()), moved.toPixels(figureBox_.size()));
+    ViewSettings view = view_;
+    view.fitToWindow = false;
+    show(view, keepingSomeInView(origin_ + by, shown, size()));
 }
 
 QSize Canvas::sizeHint() const {
@@ -109,32 +156,69 @@ void Canvas::paintBackground(QPainter& painter, const WindowUnits& units) {
     paintGrid(painter, QRectF(rect()), units.toPixels(a.x1, a.y1), units.toPixels(*spacing, *spacing), toQColor(background_));
 }
 
+// A window the teacher resizes is framed again while fitting; a figure that moves is not.
 void Canvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (view_.fitToWindow) emit zoomChanged();
+    if (view_.fitToWindow) frameFigure();
 }
 
 // Accepting the press keeps the implicit grab on the canvas, so a drag goes on over the
-// labels and outside the window.
+// labels and outside the window. The middle button alone pans the view; the figure never
+// hears of it.
 void Canvas::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    if (event->buttons() == Qt::MiddleButton) {
+        panningFrom_ = event->position();
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
     emit pressed();
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->buttons() == Qt::NoButton) emit released();
+    if (event->buttons() != Qt::NoButton) return;
+    if (panningFrom_) {
+        panningFrom_.reset();
+        unsetCursor();
+        return;
+    }
+    emit released();
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {
+    if (panningFrom_) {
+        if (event->buttons() == Qt::MiddleButton) pan(event->position() - *std::exchange(panningFrom_, event->position()));
+        return;
+    }
     const QPointF at = units().toUnits(event->position());
     emit pointerMoved(buttonBits(event->buttons()), event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0,
                       static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
+// The wheel scrolls the view up and down, sideways with Shift.
+void Canvas::wheelEvent(QWheelEvent* event) {
+    constexpr double kPixelsPerNotch = 40;
+    QPointF by = event->pixelDelta().isNull() ? QPointF(event->angleDelta()) * kPixelsPerNotch / 120 : QPointF(event->pixelDelta());
+    if (event->modifiers().testFlag(Qt::ShiftModifier) && by.x() == 0) by = QPointF(by.y(), 0);
+    pan(by);
+    event->accept();
+}
+
+// Alt with an arrow pans an eighth of the canvas; the arrows alone are the figure's.
 void Canvas::keyPressEvent(QKeyEvent* event) {
     if (const auto key = keyFromQt(event->key(), event->modifiers())) {
         emit keyPressed(*key);
         return;
+    }
+    if (event->modifiers() == Qt::AltModifier) {
+        const double dx = width() / 8.0, dy = height() / 8.0;
+        switch (event->key()) {
+            case Qt::Key_Left: pan({dx, 0}); return;
+            case Qt::Key_Right: pan({-dx, 0}); return;
+            case Qt::Key_Up: pan({0, dy}); return;
+            case Qt::Key_Down: pan({0, -dy}); return;
+            default: break;
+        }
     }
     QWidget::keyPressEvent(event);
 }

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+
+#include <QRectF>
 #include <QWidget>
 
 #include "interaction/keyboard.h"
@@ -13,7 +16,7 @@ namespace fendrel {
 
 // The window's client area: paints the background, the grid, the three lines and their
 // heads, and reports pointer movement in window units and the figure's keys. The name
-// labels are its children.
+// labels are its children. The middle button, the wheel and Alt with an arrow key pan it.
 class Canvas : public QWidget {
     Q_OBJECT
 
@@ -24,12 +27,27 @@ public:
     // unit); schedules a repaint only when it differs from what is shown.
     void setScene(Color background, const PerVector<Line>& lines, double captionScale);
 
+    // The box around the lines and labels, in window units: what framing and zooming keep
+    // in view.
+    void setFigureBox(const QRectF& box) { figureBox_ = box; }
+
     const ViewSettings& view() const { return view_; }
+    // Takes the settings as given, the zoom from the corner of the window units; turning
+    // fitting on frames the figure.
     void setView(const ViewSettings& view);
-    // The zoom in effect: the chosen one, or while fitting the one the size gives.
-    double zoom() const;
-    // Window units to pixels on this canvas at its zoom.
-    WindowUnits units() const { return WindowUnits::of(*this, zoom()); }
+    // Shows a figure just opened with the view it came with: framed when fitting,
+    // otherwise zoomed about its centre from the actual size.
+    void present(const ViewSettings& view);
+    // Frames the figure as it stands, and again whenever the canvas is resized, until the
+    // view is zoomed or panned.
+    void frameFigure();
+    // Zooms keeping the figure's centre where it is on the canvas; leaves fitting.
+    void zoomKeepingFigure(double zoom);
+    // Back to the start: zoom 1 with the corner of the window units at the canvas's.
+    void showActualSize();
+    double zoom() const { return view_.zoom; }
+    // Window units to pixels on this canvas at its zoom and origin.
+    WindowUnits units() const { return WindowUnits::of(*this, zoom(), origin_); }
 
     QSize sizeHint() const override;
 
@@ -42,8 +60,8 @@ signals:
     void keyPressed(Key key);
     void focusChanged(bool hasFocus);
     void painted();
-    // The zoom in effect changed: what sits on the canvas is to be placed again.
-    void zoomChanged();
+    // The view settings or the origin changed: what sits on the canvas is to be placed again.
+    void viewChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,6 +69,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -60,11 +79,17 @@ protected:
 private:
     // The background colour, with the grid when it is on.
     void paintBackground(QPainter& painter, const WindowUnits& units);
+    // Shows the view and the origin, and tells when either changed.
+    void show(const ViewSettings& view, QPointF origin);
+    void pan(QPointF by);
 
     Color background_ = 0;
     PerVector<Line> lines_{};
     double captionScale_ = 1.0;
     ViewSettings view_;
+    QPointF origin_;
+    QRectF figureBox_;
+    std::optional<QPointF> panningFrom_;  // while the middle button drags the view
 };
 
 }  // namespace fendrel

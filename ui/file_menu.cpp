@@ -80,6 +80,7 @@ void FileMenu::newLesson() {
     if (!mayDiscard()) return;
     form_.newLesson();
     render_();
+    view_.present(view_.settings());
 }
 
 void FileMenu::chooseAndOpen() {
@@ -99,8 +100,9 @@ void FileMenu::openAs(const QString& path, Form::Opening how) {
         else if (!QFileInfo::exists(path))
             recent_->remove(path);
     }
-    if (opened && opened->view) view_.set(*opened->view);
     render_();
+    // Placed once its labels are: the view frames the figure with them.
+    if (opened) view_.present(opened->view.value_or(view_.settings()));
 }
 
 bool FileMenu::save() {

@@ -11,18 +11,22 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "app/lesson.h"
 #include "model/refresh.h"
 #include "model/translation.h"
 #include "ui/canvas.h"
+#include "ui/figure_framing.h"
 #include "ui/file_menu.h"
 #include "ui/figure_announcer.h"
 #include "ui/focus_ring.h"
+#include "ui/labels_apart.h"
 #include "ui/menu_bar_key.h"
 #include "ui/own_menu.h"
 #include "ui/picture_actions.h"
 #include "ui/qt_text.h"
+#include "ui/values_panel.h"
 #include "ui/vector_label.h"
 #include "ui/view_menu.h"
 #include "ui/window_icon.h"
@@ -49,7 +53,14 @@ MainWindow::MainWindow()
           }) {
     canvas_->setObjectName(QStringLiteral("canvas"));
     announcer_ = new FigureAnnouncer(*canvas_);
-    setCentralWidget(canvas_);
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(canvas_, 1);
+    values_ = new ValuesPanel(central, menuBar()->font());
+    column->addWidget(values_);
+    setCentralWidget(central);
     setWindowIcon(makeWindowIcon());
     for (Vec v : kVectors) {
         auto* label = new VectorLabel(canvas_);
@@ -82,8 +93,8 @@ MainWindow::MainWindow()
     canvas_->setFocus();
     edit_.menu().addSeparator();
     addPictureActions(edit_.menu(), *canvas_);
-    view_ = std::make_unique<ViewMenu>(addOwnMenu(*menuBar(), QStringLiteral("View"), toQString(_("View"))), *canvas_);
-    connect(canvas_, &Canvas::zoomChanged, this, &MainWindow::render);
+    view_ = std::make_unique<ViewMenu>(addOwnMenu(*menuBar(), QStringLiteral("View"), toQString(_("View"))), *canvas_, *values_);
+    connect(canvas_, &Canvas::viewChanged, this, &MainWindow::render);
     file_ = std::make_unique<FileMenu>(*menuBar(), form_, *view_, *this, [this] { render(); });
     setAcceptDrops(true);
     form_.load();
@@ -140,7 +151,10 @@ void MainWindow::render() {
         for (Vec v : s.stacking) labels_[v]->raise();
         stackingShown_ = s.stacking;
     }
+    drawLabelsApart({labels_[Vec::A], labels_[Vec::B], labels_[Vec::R]}, s.stacking);
+    canvas_->setFigureBox(figureBox(s.lines, {labels_[Vec::A], labels_[Vec::B], labels_[Vec::R]}, units));
     menus_.render(s);
+    values_->render(s, canvas_->zoom());
     edit_.render(form_.history());
     showFocusRing();
     announcer_->render(s);

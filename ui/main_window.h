@@ -19,6 +19,7 @@ class FigureAnnouncer;
 class Canvas;
 class FileMenu;
 class FocusRing;
+class ValuesPanel;
 class VectorLabel;
 class ViewMenu;
 
@@ -53,6 +54,7 @@ private:
     std::optional<std::array<Vec, 3>> stackingShown_;
     FigureAnnouncer* announcer_ = nullptr;
     FocusRing* focusRing_ = nullptr;
+    ValuesPanel* values_ = nullptr;
     std::unique_ptr<ViewMenu> view_;
     std::unique_ptr<FileMenu> file_;
 };

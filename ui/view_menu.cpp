@@ -21,7 +21,7 @@ QAction* addCheckItem(QMenu& menu, const QString& name, const QString& caption) 
 
 }  // namespace
 
-ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas) : canvas_(canvas) {
+ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas, QWidget& values) : canvas_(canvas) {
     QAction* in = addOwnItem(menu, QStringLiteral("ZoomIn"), toQString(_("Zoom In")),
                           {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     QAction* out = addOwnItem(menu, QStringLiteral("ZoomOut"), toQString(_("Zoom Out")), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
@@ -30,38 +30,43 @@ ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas) : canvas_(canvas) {
     menu.addSeparator();
     heads_ = addCheckItem(menu, QStringLiteral("ArrowHeads"), toQString(_("Arrow Heads")));
     grid_ = addCheckItem(menu, QStringLiteral("Grid"), toQString(_("Grid")));
+    menu.addSeparator();
+    // TRANSLATORS: shows or hides the panel of the vectors' values below the figure.
+    QAction* shown = addCheckItem(menu, QStringLiteral("Values"), toQString(_("Values")));
+    shown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    shown->setChecked(true);
+    QObject::connect(shown, &QAction::toggled, &values, &QWidget::setVisible);
 
-    // A zoom step starts from the zoom in effect, a fitted one too, and turns fitting off.
-    auto zoomTo = [this](double (*next)(double)) {
-        return [this, next] {
-            change([zoom = canvas_.zoom(), next](ViewSettings& v) {
-                v.zoom = next(zoom);
-                v.fitToWindow = false;
-            });
-        };
-    };
-    QObject::connect(in, &QAction::triggered, in, zoomTo(zoomedIn));
-    QObject::connect(out, &QAction::triggered, out, zoomTo(zoomedOut));
-    QObject::connect(actual, &QAction::triggered, actual, zoomTo([](double) { return 1.0; }));
-    QObject::connect(fit_, &QAction::triggered, fit_, [this](bool on) {
-        change([on](ViewSettings& v) { v.fitToWindow = on; });
+    // A zoom step starts from the zoom in effect, a fitted one too, keeps the figure's
+    // centre in place and turns fitting off.
+    QObject::connect(in, &QAction::triggered, in, [this] { canvas_.zoomKeepingFigure(zoomedIn(canvas_.zoom())); });
+    QObject::connect(out, &QAction::triggered, out, [this] { canvas_.zoomKeepingFigure(zoomedOut(canvas_.zoom())); });
+    QObject::connect(actual, &QAction::triggered, actual, [this] { canvas_.showActualSize(); });
+    // Chosen again, it frames the figure where it stands now; the mark shows that the view
+    // is fitted.
+    QObject::connect(fit_, &QAction::triggered, fit_, [this] {
+        canvas_.frameFigure();
+        showMarks();
     });
     QObject::connect(heads_, &QAction::triggered, heads_, [this](bool on) {
         change([on](ViewSettings& v) { v.arrowHeads = on; });
     });
     QObject::connect(grid_, &QAction::triggered, grid_, [this](bool on) { change([on](ViewSettings& v) { v.grid = on; }); });
+    QObject::connect(&canvas_, &Canvas::viewChanged, fit_, [this] { showMarks(); });
 }
 
 const ViewSettings& ViewMenu::settings() const { return canvas_.view(); }
 
-void ViewMenu::set(const ViewSettings& view) {
-    change([&view](ViewSettings& v) { v = view; });
-}
+void ViewMenu::present(const ViewSettings& view) { canvas_.present(view); }
 
 void ViewMenu::change(const std::function<void(ViewSettings&)>& edit) {
     ViewSettings view = canvas_.view();
     edit(view);
     canvas_.setView(view);
+}
+
+void ViewMenu::showMarks() {
+    const ViewSettings& view = canvas_.view();
     fit_->setChecked(view.fitToWindow);
     heads_->setChecked(view.arrowHeads);
     grid_->setChecked(view.grid);

@@ -8,24 +8,26 @@
 
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace fendrel {
 
 class Canvas;
 
 // The window's own "View" menu: zoom in and out in steps, actual size, fitting the figure
-// to the window, arrow heads and the grid. It changes how the canvas draws, never the window
-// logic's state.
+// to the window, arrow heads, the grid and the values panel. It changes how the window
+// shows the figure, never the window logic's state.
 class ViewMenu {
 public:
-    ViewMenu(QMenu& menu, Canvas& canvas);
+    ViewMenu(QMenu& menu, Canvas& canvas, QWidget& values);
 
     const ViewSettings& settings() const;
-    // The view a lesson was saved with, check marks and all.
-    void set(const ViewSettings& view);
+    // Shows a lesson just opened with the view it was saved with, check marks and all.
+    void present(const ViewSettings& view);
 
 private:
     void change(const std::function<void(ViewSettings&)>& edit);
+    void showMarks();
 
     Canvas& canvas_;
     QAction* fit_;

@@ -7,9 +7,9 @@
 
 namespace fendrel {
 
-WindowUnits WindowUnits::of(const QWidget& w, double zoom) {
+WindowUnits WindowUnits::of(const QWidget& w, double zoom, QPointF origin) {
     const QScreen& screen = *w.screen();
-    return {screen.logicalDotsPerInchX(), screen.logicalDotsPerInchY(), zoom};
+    return {screen.logicalDotsPerInchX(), screen.logicalDotsPerInchY(), zoom, origin};
 }
 
 }  // namespace fendrel

@@ -15,6 +15,14 @@ namespace {
 class ViewTest : public WindowTest {
 protected:
     Canvas& view() { return *window.findChild<Canvas*>(QStringLiteral("canvas")); }
+    // The box around the lines and the labels, in pixels on the canvas.
+    QRectF figureOnCanvas() {
+        QRectF box;
+        for (const Line& l : window.state().lines)
+            box |= QRectF(view().units().toPixels(l.x1, l.y1), view().units().toPixels(l.x2, l.y2)).normalized();
+        for (const char* name : {"LabelA", "LabelB", "LabelR"}) box |= QRectF(label(name).geometry());
+        return box;
+    }
     void zoomTo(double zoom) {
         ViewSettings v = view().view();
         v.zoom = zoom;
@@ -61,8 +69,9 @@ TEST_F(ViewTest, ViewAndEditMenusHoldTheirItemsWithEverythingOffAtStart) {
     for (QAction* a : menu("View").actions())
         if (!a->isSeparator()) viewItems << a->text();
     EXPECT_EQ(edit, QStringList({"Undo", "Redo", "", "Copy Picture", QString::fromUtf8("Save Picture\u2026")}));
-    EXPECT_EQ(viewItems, QStringList({"Zoom In", "Zoom Out", "Actual Size", "Fit to Window", "Arrow Heads", "Grid"}));
+    EXPECT_EQ(viewItems, QStringList({"Zoom In", "Zoom Out", "Actual Size", "Fit to Window", "Arrow Heads", "Grid", "Values"}));
     for (const char* item : {"FitToWindow", "ArrowHeads", "Grid"}) EXPECT_FALSE(action(item).isChecked()) << item;
+    EXPECT_TRUE(action("Values").isChecked());
     EXPECT_EQ(view().zoom(), 1.0);
 }
 
@@ -95,27 +104,60 @@ TEST_F(ViewTest, AtZoomTwoLinesLabelsAndFontsDoubleFromTheCorner) {
     EXPECT_DOUBLE_EQ(label("LabelA").font().pointSizeF(), font);
 }
 
-TEST_F(ViewTest, ZoomStepsFromTheMenuAndFittingFollowsTheWindow) {
+TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosen) {
+    const QPointF centre = figureOnCanvas().center();
     for (int i = 0; i < 3; ++i) action("ZoomIn").trigger();
     EXPECT_NEAR(view().zoom(), 1.953125, 1e-12);
+    EXPECT_LT(QLineF(figureOnCanvas().center(), centre).length(), 2.0);
     for (int i = 0; i < 3; ++i) action("ZoomOut").trigger();
     EXPECT_EQ(view().zoom(), 1.0);
+    EXPECT_LT(QLineF(figureOnCanvas().center(), centre).length(), 2.0);
 
+    // A pointing down, far below the canvas: Fit brings the whole figure in, centred.
+    moveWith(Qt::LeftButton, QPointF(248, 700));
+    ASSERT_FALSE(QRectF(canvas().rect()).contains(figureOnCanvas()));
     action("FitToWindow").trigger();
     EXPECT_TRUE(action("FitToWindow").isChecked());
-    window.resize(2 * 756, 2 * 544 + window.menuBar()->height());
-    ASSERT_EQ(canvas().size(), QSize(2 * 756, 2 * 544));
-    EXPECT_EQ(view().zoom(), 2.0);
-    EXPECT_EQ(label("LabelA").pos(), QPoint(496, 112));
-    window.resize(2 * 756, 544 + window.menuBar()->height());  // the height decides
-    EXPECT_EQ(view().zoom(), 1.0);
-    EXPECT_EQ(label("LabelA").pos(), QPoint(248, 56));
+    const QRectF framed = figureOnCanvas();
+    EXPECT_TRUE(QRectF(canvas().rect()).adjusted(20, 20, -20, -20).contains(framed));
+    EXPECT_LT(QLineF(framed.center(), QRectF(canvas().rect()).center()).length(), 2.0);
+
+    // A drag keeps the view where it is, and the pointer maps exactly to window units.
+    const double zoom = view().zoom();
+    moveWith(Qt::LeftButton, QPointF(300, 100));
+    EXPECT_EQ(view().zoom(), zoom);
+    const QPointF tip = view().units().toUnits(QPointF(300, 100));
+    EXPECT_EQ(window.state().line(Vec::A).x2, static_cast<float>(tip.x()));
+    EXPECT_EQ(window.state().line(Vec::A).y2, static_cast<float>(tip.y()));
+    EXPECT_EQ(label("LabelA").pos(), QPoint(300, 100));
 
     // A step leaves fitting and goes on from the fitted zoom.
-    window.resize(2 * 756, 2 * 544 + window.menuBar()->height());
     action("ZoomIn").trigger();
     EXPECT_FALSE(action("FitToWindow").isChecked());
-    EXPECT_NEAR(view().zoom(), 2.44140625, 1e-12);
+    EXPECT_GT(view().zoom(), zoom);
+}
+
+TEST_F(ViewTest, LabelsOnOneTipAreDrawnApartAndTheRingShowsEitherSelected) {
+    action("ModeB").trigger();
+    const FormState& s = window.state();
+    ASSERT_EQ(s.label(Vec::B).left, s.label(Vec::R).left);
+    ASSERT_EQ(s.label(Vec::B).top, s.label(Vec::R).top);
+    EXPECT_FALSE(label("LabelB").geometry().intersects(label("LabelR").geometry()));
+    EXPECT_EQ(label("LabelB").pos(), view().units().toPixels(s.label(Vec::B).left, s.label(Vec::B).top).toPoint());
+
+    action("LockB").trigger();  // R can be selected; its label is on top now
+    for (const char* name : {"LabelR", "LabelB"}) {
+        if (std::string_view(name) == "LabelB") action("LockR").trigger();
+        label(name).setFocus();
+        mouse(label(name), QEvent::MouseButtonRelease, QPointF(2, 2), Qt::LeftButton, Qt::NoButton);
+        canvas().setFocus();
+        QWidget& ring = *canvas().findChild<QWidget*>(QStringLiteral("focusRing"));
+        EXPECT_TRUE(ring.isVisible()) << name;
+        EXPECT_TRUE(ring.geometry().contains(label(name).geometry())) << name;
+        EXPECT_FALSE(label("LabelB").geometry().intersects(label("LabelR").geometry())) << name;
+        // The ring's top edge, white, is painted above every label.
+        EXPECT_EQ(paintedCanvas().pixelColor(ring.geometry().center().x(), ring.y()), QColor(Qt::white)) << name;
+    }
 }
 
 TEST_F(ViewTest, ArrowHeadsOnlyWhenChosen) {

@@ -22,7 +22,7 @@ xvfb_start() {
 
 # Starts APP with its ARGUMENTS and waits for its window, titled as WINDOW_TITLE says (a
 # pattern; the title of the start-up window when unset). Sets APP_PID, WINDOW, X, Y, WIDTH,
-# HEIGHT (the window's client area on the screen: menu bar and canvas).
+# HEIGHT (the window's client area on the screen: menu bar, canvas and values panel).
 window_start() {
     "$@" &
     APP_PID=$!
@@ -46,9 +46,10 @@ canvas_find() {
     return 1
 }
 
-# Screen position of a point in window units, from the canvas's size in pixels.
+# Screen position of a point in window units, from the canvas's width in pixels: it starts
+# 11340 units wide, and a unit is as high as it is wide.
 screen_x() { echo $((X + $1 * WIDTH / 11340)); }
-screen_y() { echo $((CANVAS_TOP + $1 * (Y + HEIGHT - CANVAS_TOP) / 8160)); }
+screen_y() { echo $((CANVAS_TOP + $1 * WIDTH / 11340)); }
 
 # Succeeds when a pixel next to the point (window units) shows the colour RRGGBB.
 shows_colour() {
