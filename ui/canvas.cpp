@@ -60,10 +60,12 @@ void Canvas::present(const ViewSettings& view) {
     actual.zoom = 1.0;
     actual.fitToWindow = false;
     show(actual, QPointF());
-    if (view.fitToWindow)
+    if (view.fitToWindow) {
         frameFigure();
-    else
-        zoomKeepingFigure(view.zoom);
+        return;
+    }
+    zoomKeepingFigure(view.zoom);
+    show(view_, bringingIntoView(origin_, shownFigure(origin_), size()));
 }
 
 void Canvas::zoomKeepingFigure(double zoom) {
@@ -100,11 +102,14 @@ void Canvas::frameFigure() {
 
 // A pan leaves the view as it stands, no longer fitted, and some of the figure in sight.
 void Canvas::pan(QPointF by) {
-    const WindowUnits moved = units().withOrigin(origin_ + by);
-    const QRectF shown(moved.toPixels(figureBox_.left(), figureBox_.top()), moved.toPixels(figureBox_.size()));
     ViewSettings view = view_;
     view.fitToWindow = false;
-    show(view, keepingSomeInView(origin_ + by, shown, size()));
+    show(view, keepingSomeInView(origin_ + by, shownFigure(origin_ + by), size()));
+}
+
+QRectF Canvas::shownFigure(QPointF origin) const {
+    const WindowUnits at = units().withOrigin(origin);
+    return {at.toPixels(figureBox_.left(), figureBox_.top()), at.toPixels(figureBox_.size())};
 }
 
 QSize Canvas::sizeHint() const {
@@ -211,12 +216,12 @@ void Canvas::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->modifiers() == Qt::AltModifier) {
-        const double dx = width() / 8.0, dy = height() / 8.0;
+        const int dx = width() / 8, dy = height() / 8;  // whole pixels keep the lines crisp
         switch (event->key()) {
-            case Qt::Key_Left: pan({dx, 0}); return;
-            case Qt::Key_Right: pan({-dx, 0}); return;
-            case Qt::Key_Up: pan({0, dy}); return;
-            case Qt::Key_Down: pan({0, -dy}); return;
+            case Qt::Key_Left: pan(QPoint(dx, 0)); return;
+            case Qt::Key_Right: pan(QPoint(-dx, 0)); return;
+            case Qt::Key_Up: pan(QPoint(0, dy)); return;
+            case Qt::Key_Down: pan(QPoint(0, -dy)); return;
             default: break;
         }
     }

@@ -36,7 +36,8 @@ public:
     // fitting on frames the figure.
     void setView(const ViewSettings& view);
     // Shows a figure just opened with the view it came with: framed when fitting,
-    // otherwise zoomed about its centre from the actual size.
+    // otherwise zoomed about its centre from the actual size and moved as little as it
+    // takes to bring it into view.
     void present(const ViewSettings& view);
     // Frames the figure as it stands, and again whenever the canvas is resized, until the
     // view is zoomed or panned.
@@ -82,6 +83,8 @@ private:
     // Shows the view and the origin, and tells when either changed.
     void show(const ViewSettings& view, QPointF origin);
     void pan(QPointF by);
+    // The figure's box in pixels, were the origin there.
+    QRectF shownFigure(QPointF origin) const;
 
     Color background_ = 0;
     PerVector<Line> lines_{};

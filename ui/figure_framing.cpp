@@ -21,6 +21,15 @@ double shiftKeeping(double from, double to, double length) {
     return 0;
 }
 
+// How far to move `from`..`to` so that it lies within the margin of 0..length, or is
+// centred there when it is too long for that.
+double shiftBringing(double from, double to, double length) {
+    if (to - from > length - 2 * kFramingMargin) return (length - from - to) / 2;
+    if (from < kFramingMargin) return kFramingMargin - from;
+    if (to > length - kFramingMargin) return length - kFramingMargin - to;
+    return 0;
+}
+
 }  // namespace
 
 QRectF figureBox(const PerVector<Line>& lines, const QList<const QWidget*>& labels, const WindowUnits& units) {
@@ -43,6 +52,11 @@ Framing framing(const QRectF& box, QSizeF canvas, const WindowUnits& actual) {
     const double zoom = fittingZoom(canvas.width() - 2 * kFramingMargin, canvas.height() - 2 * kFramingMargin,
                                     full.width(), full.height());
     return {zoom, originShowing(box.center(), QPointF(canvas.width() / 2, canvas.height() / 2), actual.atZoom(zoom))};
+}
+
+QPointF bringingIntoView(QPointF origin, const QRectF& shown, QSizeF canvas) {
+    return origin + QPointF(shiftBringing(shown.left(), shown.right(), canvas.width()),
+                            shiftBringing(shown.top(), shown.bottom(), canvas.height()));
 }
 
 QPointF keepingSomeInView(QPointF origin, const QRectF& shown, QSizeF canvas) {

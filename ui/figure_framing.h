@@ -38,6 +38,10 @@ QPointF originShowing(QPointF units, QPointF at, const WindowUnits& scale);
 // the conversion at zoom 1.
 Framing framing(const QRectF& box, QSizeF canvas, const WindowUnits& actual);
 
+// `origin`, moved as little as it takes to bring all of `shown` (the figure's box in pixels
+// under that origin) onto `canvas` within the margin, or to centre it where it is too large.
+QPointF bringingIntoView(QPointF origin, const QRectF& shown, QSizeF canvas);
+
 // `origin`, moved as little as it takes to leave some of `shown` (the figure's box in
 // pixels under that origin) on `canvas`.
 QPointF keepingSomeInView(QPointF origin, const QRectF& shown, QSizeF canvas);

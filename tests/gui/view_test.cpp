@@ -160,6 +160,25 @@ TEST_F(ViewTest, LabelsOnOneTipAreDrawnApartAndTheRingShowsEitherSelected) {
     }
 }
 
+TEST_F(ViewTest, MiddleButtonAndAltArrowsPanTheViewNeverTheFigure) {
+    zoomTo(2);
+    const FormState before = window.state();
+    const QPoint a = label("LabelA").pos();
+    mouse(canvas(), QEvent::MouseButtonPress, QPointF(300, 300), Qt::MiddleButton, Qt::MiddleButton);
+    moveWith(Qt::MiddleButton, QPointF(250, 280));
+    mouse(canvas(), QEvent::MouseButtonRelease, QPointF(250, 280), Qt::MiddleButton, Qt::NoButton);
+    EXPECT_EQ(label("LabelA").pos(), a - QPoint(50, 20));
+    QTest::keyClick(&canvas(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(label("LabelA").pos(), a - QPoint(50, 20) + QPoint(canvas().width() / 8, 0));
+    EXPECT_EQ(window.state(), before);
+    EXPECT_FALSE(action("Undo").isEnabled());
+
+    // However far it is dragged, some of the figure stays on the canvas.
+    mouse(canvas(), QEvent::MouseButtonPress, QPointF(300, 300), Qt::MiddleButton, Qt::MiddleButton);
+    moveWith(Qt::MiddleButton, QPointF(-20000, -20000));
+    EXPECT_TRUE(figureOnCanvas().intersects(QRectF(canvas().rect())));
+}
+
 TEST_F(ViewTest, ArrowHeadsOnlyWhenChosen) {
     // Beside A's line, 8 pixels below its tip (248, 56): inside the head's width only.
     const QPointF besideTip(244.5, 64.5);

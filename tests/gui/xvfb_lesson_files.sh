@@ -22,15 +22,6 @@ printf 'load\nmove 1 7000 4000\nsave %s\n' "$WORK/other.fendrel" | "$driver" || 
 
 title() { xdotool getwindowname "$WINDOW"; }
 titled() { [[ "$(title)" == "$1" ]]; }
-# Waits for the dialog titled $1, gives it the keyboard and types $2 into its focused field.
-answer_dialog() {
-    local dialog
-    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
-    [[ -n "$dialog" ]] || fail "no dialog \"$1\" appeared"
-    xdotool windowfocus --sync "$dialog"
-    [[ -z "$2" ]] || xdotool key --clearmodifiers ctrl+a type --delay 20 "$2"
-    xdotool key --clearmodifiers Return
-}
 drag_a_to() {
     xdotool mousemove "$(screen_x 1500)" "$(screen_y 6000)" mousedown 1 \
         mousemove "$(screen_x "$1")" "$(screen_y "$2")" mouseup 1

@@ -5,11 +5,12 @@
 # check of the window, window_session_open APP PIXELS [TOOL...], which does all of it.
 # Needs Xvfb and xdotool; the caller checks that they exist (window_session_open does).
 
-# Starts Xvfb on a free display, with its screen readable as DIR/Xvfb_screen0.
+# Starts Xvfb on a free display, with its screen (XVFB_SCREEN, 1280x1024x24 unless set)
+# readable as DIR/Xvfb_screen0.
 # Sets DISPLAY, XVFB_PID and SCREEN_DUMP.
 xvfb_start() {
     local dir=$1
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -fbdir "$dir" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -fbdir "$dir" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [[ -s "$dir/display" ]] && break
@@ -75,6 +76,16 @@ session_stop() {
 }
 
 fail() { echo "FAIL: $*"; exit 1; }
+
+# Waits for the dialog titled $1, gives it the keyboard and types $2 into its focused field.
+answer_dialog() {
+    local dialog
+    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
+    [[ -n "$dialog" ]] || fail "no dialog \"$1\" appeared"
+    xdotool windowfocus --sync "$dialog"
+    [[ -z "$2" ]] || xdotool key --clearmodifiers ctrl+a type --delay 20 "$2"
+    xdotool key --clearmodifiers Return
+}
 
 # The start every check of the real window shares: skips the check (status 77) unless
 # Xvfb, xdotool and the further TOOLs are installed, starts the server with its files in a
