@@ -51,7 +51,7 @@ void Canvas::setScene(Color background, const PerVector<Line>& lines, double cap
 
 void Canvas::setView(const ViewSettings& view) {
     const bool startsFitting = view.fitToWindow && !view_.fitToWindow;
-    show(view, origin_);
+    showView(view, origin_);
     if (startsFitting) frameFigure();
 }
 
@@ -59,13 +59,13 @@ void Canvas::present(const ViewSettings& view) {
     ViewSettings actual = view;
     actual.zoom = 1.0;
     actual.fitToWindow = false;
-    show(actual, QPointF());
+    showView(actual, QPointF());
     if (view.fitToWindow) {
         frameFigure();
         return;
     }
     zoomKeepingFigure(view.zoom);
-    show(view_, bringingIntoView(origin_, shownFigure(origin_), size()));
+    showView(view_, bringingIntoView(origin_, shownFigure(origin_), size()));
 }
 
 void Canvas::zoomKeepingFigure(double zoom) {
@@ -74,17 +74,17 @@ void Canvas::zoomKeepingFigure(double zoom) {
     ViewSettings view = view_;
     view.zoom = zoom;
     view.fitToWindow = false;
-    show(view, originShowing(centre, now.toPixels(centre.x(), centre.y()), now.atZoom(zoom)));
+    showView(view, originShowing(centre, now.toPixels(centre.x(), centre.y()), now.atZoom(zoom)));
 }
 
 void Canvas::showActualSize() {
     ViewSettings view = view_;
     view.zoom = 1.0;
     view.fitToWindow = false;
-    show(view, QPointF());
+    showView(view, QPointF());
 }
 
-void Canvas::show(const ViewSettings& view, QPointF origin) {
+void Canvas::showView(const ViewSettings& view, QPointF origin) {
     if (view == view_ && origin == origin_) return;
     view_ = view;
     origin_ = origin;
@@ -97,14 +97,14 @@ void Canvas::frameFigure() {
     ViewSettings view = view_;
     view.zoom = framed.zoom;
     view.fitToWindow = true;
-    show(view, framed.origin);
+    showView(view, framed.origin);
 }
 
 // A pan leaves the view as it stands, no longer fitted, and some of the figure in sight.
 void Canvas::pan(QPointF by) {
     ViewSettings view = view_;
     view.fitToWindow = false;
-    show(view, keepingSomeInView(origin_ + by, shownFigure(origin_ + by), size()));
+    showView(view, keepingSomeInView(origin_ + by, shownFigure(origin_ + by), size()));
 }
 
 QRectF Canvas::shownFigure(QPointF origin) const {
@@ -172,6 +172,7 @@ void Canvas::resizeEvent(QResizeEvent* event) {
 // hears of it.
 void Canvas::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    if (panningFrom_) return;  // other buttons wait until the pan is over
     if (event->buttons() == Qt::MiddleButton) {
         panningFrom_ = event->position();
         setCursor(Qt::ClosedHandCursor);

@@ -81,7 +81,7 @@ private:
     // The background colour, with the grid when it is on.
     void paintBackground(QPainter& painter, const WindowUnits& units);
     // Shows the view and the origin, and tells when either changed.
-    void show(const ViewSettings& view, QPointF origin);
+    void showView(const ViewSettings& view, QPointF origin);
     void pan(QPointF by);
     // The figure's box in pixels, were the origin there.
     QRectF shownFigure(QPointF origin) const;
