@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/byte_reader.h"
 #include "fuzz/require.h"
 #include "model/numbers.h"
+#include "tests/support/byte_reader.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ void checkTypedText(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     checkTypedText(std::string_view(reinterpret_cast<const char*>(data), size));
-    fendrel::fuzz::ByteReader bytes(data, size);
+    fendrel::testing::ByteReader bytes(data, size);
     while (!bytes.empty()) {
         const auto bits = bytes.raw<std::uint64_t>();
         checkDouble(std::bit_cast<double>(bits));

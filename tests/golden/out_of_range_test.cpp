@@ -27,6 +27,7 @@ TEST(OutOfRange, TipDragBeyondTheLimitMovesNothingAndDoesNotRefresh) {
     // After "Mode B" B's caption is stale: a refresh would rewrite it.
     expectNoTrace("click ModeB\n", "move 1 20000000 5\n");
     expectNoTrace("", "move 1 5 -10000001\n");
+    expectNoTrace("", "press 1 0 0\nmove 1 3720 99999999\nrelease\n");  // a gesture, as the window drags
 }
 
 TEST(OutOfRange, RejectedRDragLeavesTheStackingOrderAsItWas) {

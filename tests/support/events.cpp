@@ -36,9 +36,16 @@ std::string number(float v) {
 void deliver(const Event& e, Form& form, ScriptHost& host) {
     switch (e.kind) {
         case Event::Kind::Move: form.mouseMove(e.button, 0, e.x, e.y); break;
+        case Event::Kind::Press: form.mousePress(); break;
+        case Event::Kind::Release: form.mouseRelease(); break;
         case Event::Kind::LabelClick: form.clickLabel(e.label); break;
         case Event::Kind::MenuClick: form.clickMenu(e.menu); break;
         case Event::Kind::KeyPress: form.key(*keyByName(e.key)); break;
+        case Event::Kind::Undo: form.undo(); break;
+        case Event::Kind::Redo: form.redo(); break;
+        case Event::Kind::New: form.newLesson(); break;
+        case Event::Kind::Save: form.save(e.text); break;
+        case Event::Kind::Open: form.open(e.text); break;
         case Event::Kind::Reply: host.queueAnswer(e.text); break;
         case Event::Kind::Cancel: host.queueAnswer(std::nullopt); break;
         case Event::Kind::Random: host.queueRandom(e.random); break;
@@ -58,17 +65,28 @@ bool movesOneAxisOfR(const Event& e) {
     return e.kind == Event::Kind::MenuClick && (e.menu == Menu::Bx || e.menu == Menu::By);
 }
 
-bool queuesOnly(const Event& e) {
-    return e.kind == Event::Kind::Reply || e.kind == Event::Kind::Cancel || e.kind == Event::Kind::Random;
+bool leavesStateAsItIs(const Event& e) {
+    switch (e.kind) {
+        case Event::Kind::Press: case Event::Kind::Release: case Event::Kind::Save:
+        case Event::Kind::Reply: case Event::Kind::Cancel: case Event::Kind::Random: return true;
+        default: return false;
+    }
 }
 
 std::string scriptLine(const Event& e) {
     switch (e.kind) {
         case Event::Kind::Move:
             return "move " + std::to_string(e.button) + " " + number(e.x) + " " + number(e.y);
+        case Event::Kind::Press: return "press 1 0 0";
+        case Event::Kind::Release: return "release";
         case Event::Kind::LabelClick: return "click " + std::string(kLabelNames[e.label]);
         case Event::Kind::MenuClick: return "click " + std::string(element(e.menu).name);
         case Event::Kind::KeyPress: return "key " + e.key;
+        case Event::Kind::Undo: return "undo";
+        case Event::Kind::Redo: return "redo";
+        case Event::Kind::New: return "new";
+        case Event::Kind::Save: return "save " + e.text;
+        case Event::Kind::Open: return "open " + e.text;
         case Event::Kind::Reply: return "reply " + withControlBytesEscaped(e.text);
         case Event::Kind::Cancel: return "cancel";
         case Event::Kind::Random: return "random " + number(e.random);

@@ -8,14 +8,16 @@
 #include "model/elements.h"
 #include "tools/script_host.h"
 
-// The events the generated-session tests drive the window with: the random-event test draws
-// them from a seeded generator, the scenario fuzzer decodes them from its input bytes.
+// The events the generated-session tests drive the window with: the random-event test and
+// the fuzzers decode them from bytes (event_decoder.h), a session delivers and checks them.
 namespace fendrel::testing {
 
-// One thing the user or the host does to the window: a pointer move, a click on a label or
-// on a menu element, a key, or an answer or random number queued for a later prompt or draw.
+// One thing the user or the host does to the window: anything `Form` takes (a pointer move,
+// press or release, a click on a label or on a menu element, a key, Undo, Redo, File › New,
+// Save and Open), or an answer or random number queued for a later prompt or draw.
 struct Event {
-    enum class Kind { Move, LabelClick, MenuClick, KeyPress, Reply, Cancel, Random };
+    enum class Kind { Move, Press, Release, LabelClick, MenuClick, KeyPress, Undo, Redo, New, Save, Open,
+                      Reply, Cancel, Random };
 
     Kind kind = Kind::Move;
     int button = 0;  // Move
@@ -23,7 +25,7 @@ struct Event {
     Vec label = Vec::A;        // LabelClick
     Menu menu = Menu::Info;    // MenuClick
     std::string key;           // KeyPress: its name as the driver reads it ("Ctrl+Left")
-    std::string text;          // Reply
+    std::string text;          // Reply; Save and Open: the lesson file's path
     float random = 0;          // Random, in [0, 1)
 };
 
@@ -36,8 +38,9 @@ bool endsWithRefresh(const Event& e);
 // Component entry for B: moves R's tip along the edited axis only.
 bool movesOneAxisOfR(const Event& e);
 
-// A queued answer or random number: changes nothing until a prompt or a draw takes it.
-bool queuesOnly(const Event& e);
+// A press, a release, a save, or a queued answer or random number: nothing the window holds
+// changes (a queued answer or number waits for a prompt or a draw to take it).
+bool leavesStateAsItIs(const Event& e);
 
 // The event as a line of a fendrel-script scenario (control bytes of a reply as \xNN).
 std::string scriptLine(const Event& e);

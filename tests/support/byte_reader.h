@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
-namespace fendrel::fuzz {
+namespace fendrel::testing {
 
-// Hands out the fuzzer's bytes front to back; once they run out every read gives zeros.
+// Hands out a session's bytes front to back; once they run out every read gives zeros.
 class ByteReader {
 public:
     ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
@@ -39,4 +39,4 @@ private:
     std::size_t pos_ = 0;
 };
 
-}  // namespace fendrel::fuzz
+}  // namespace fendrel::testing

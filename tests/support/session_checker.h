@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "fuzz/scenario_event.h"
 #include "model/state.h"
+#include "tests/support/events.h"
 
-namespace fendrel::fuzz {
+namespace fendrel::testing {
 
 // What the refresh writes that the user reads: every caption and tooltip and the
 // per-window variables except the drag selection, which label clicks change on their own.
@@ -32,13 +33,17 @@ struct Shown {
 // change what the last refresh showed at all. Hence `shown_`, what the window showed after
 // the last event that ran a refresh; every other event must leave it as it is. A refreshing
 // event that changed nothing (a cancelled prompt, a move rejected by the range guard) is
-// held to the same rule, and queueing an answer or a random number changes nothing at all.
+// held to the same rule; a press, a release, a save and queueing an answer or a random
+// number change nothing at all. Undo and Redo bring back a window already checked, and what
+// it showed; File › New is held to what the load is held to, and opening the lesson file
+// must give back the window as it was saved (when nothing was saved yet there is no file,
+// and the window stays as it was).
 //
 // R = A + B: after an event that ran a refresh and moved a tip, R's extent equals A's plus
 // B's up to single precision; except after component entry for B, which moves R's tip
 // along the edited axis only, so that the other axis may still be as start-up laid it out
 // (R not quite A + B).
-class ScenarioChecker {
+class SessionChecker {
 public:
     // The state right after the load handler: empty, or what is wrong with it.
     std::string checkLoaded(const FormState& s);
@@ -46,8 +51,16 @@ public:
     // The state after the event, given the state before it: empty, or what is wrong.
     std::string checkEvent(const Event& e, const FormState& before, const FormState& after);
 
+    // The window where the history begins (after the load, File › New or an opening), as the
+    // dump shows it: undoing every step must give it back.
+    const std::string& historyStart() const { return historyStart_; }
+
 private:
+    std::string checkOpened(const FormState& before, const FormState& after);
+
     Shown shown_;
+    std::string historyStart_;
+    std::optional<std::string> saved_;  // the window as last saved, as the dump shows it
 };
 
-}  // namespace fendrel::fuzz
+}  // namespace fendrel::testing

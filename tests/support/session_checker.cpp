@@ -1,22 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fuzz/scenario_checks.h"
+#include "tests/support/session_checker.h"
 
 #include <algorithm>
 
 #include "app/element_table.h"
 #include "tests/support/invariants.h"
+#include "tools/json_dump.h"
 
-namespace fendrel::fuzz {
+namespace fendrel::testing {
 
 namespace {
-
-using fendrel::testing::checkRefreshed;
-using fendrel::testing::checkResultant;
-using fendrel::testing::checkSoundness;
-using fendrel::testing::endsWithRefresh;
-using fendrel::testing::movesOneAxisOfR;
-using fendrel::testing::queuesOnly;
 
 bool allSetButConstant(const Vars& v) {
     auto set = [](const Number& n) { return !n.empty(); };
@@ -67,17 +61,25 @@ std::string brokenShape(const FormState& s) {
 
 }  // namespace
 
-std::string ScenarioChecker::checkLoaded(const FormState& s) {
+std::string SessionChecker::checkLoaded(const FormState& s) {
     if (auto problem = brokenShape(s); !problem.empty()) return problem;
     if (!allSetButConstant(s.vars)) return "a variable is still empty after the load";
     if (auto problem = checkRefreshed(s); !problem.empty()) return "after the load: " + problem;
     shown_ = shownBy(s);
+    historyStart_ = stateJson(s);
     return "";
 }
 
-std::string ScenarioChecker::checkEvent(const Event& e, const FormState& before, const FormState& after) {
+std::string SessionChecker::checkEvent(const Event& e, const FormState& before, const FormState& after) {
     if (auto problem = brokenShape(after); !problem.empty()) return problem;
-    if (queuesOnly(e) && after != before) return "queueing an answer or a random number changed the window";
+    switch (e.kind) {
+        case Event::Kind::New: return checkLoaded(after);
+        case Event::Kind::Open: return checkOpened(before, after);
+        case Event::Kind::Undo: case Event::Kind::Redo: shown_ = shownBy(after); return "";
+        case Event::Kind::Save: saved_ = stateJson(after); break;
+        default: break;
+    }
+    if (leavesStateAsItIs(e) && after != before) return scriptLine(e) + " changed the window";
     if (endsWithRefresh(e) && after != before) {
         if (auto problem = checkRefreshed(after); !problem.empty()) return "after a refresh: " + problem;
         if (tipsMoved(before, after) && !movesOneAxisOfR(e))
@@ -89,4 +91,13 @@ std::string ScenarioChecker::checkEvent(const Event& e, const FormState& before,
     return "";
 }
 
-}  // namespace fendrel::fuzz
+std::string SessionChecker::checkOpened(const FormState& before, const FormState& after) {
+    if (!saved_) return after == before ? "" : "opening a file that is not there changed the window";
+    const std::string opened = stateJson(after);
+    if (opened != *saved_) return "the lesson opened is not the window saved: " + opened + " instead of " + *saved_;
+    shown_ = shownBy(after);
+    historyStart_ = opened;
+    return "";
+}
+
+}  // namespace fendrel::testing

@@ -1,15 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fuzz/scenario_event.h"
+#include "tests/support/event_decoder.h"
 
 #include <array>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "app/element_table.h"
 
-namespace fendrel::fuzz {
+namespace fendrel::testing {
 
 namespace {
 
@@ -20,6 +22,8 @@ constexpr std::array<const char*, 34> kStockReplies{
     "-90", "360", "3.141592654", "1E+15", "123456789012345678", "0.1", ".07", "-.25", "12.345",
     "5e6", "-1.5",
 };
+
+constexpr std::array<std::string_view, 5> kKeys{"Left", "Right", "Up", "Down", "Tab"};
 
 const std::vector<Menu>& clickableMenus() {
     static const std::vector<Menu> menus = [] {
@@ -46,14 +50,20 @@ float coordinate(ByteReader& bytes) {
     }
 }
 
+std::string keyName(std::uint8_t k) {
+    const std::string_view key = kKeys[k % kKeys.size()];
+    const bool shift = k / 5 % 2, ctrl = k / 10 % 2 && key != "Tab";
+    return std::string(ctrl ? "Ctrl+" : "") + (shift ? "Shift+" : "") + std::string(key);
+}
+
 }  // namespace
 
 float decodeRandom(ByteReader& bytes) { return static_cast<float>(bytes.raw<std::uint16_t>()) / 65536.0f; }
 
-Event decodeEvent(ByteReader& bytes) {
+Event decodeEvent(ByteReader& bytes, const std::string& lessonFile) {
     Event e;
-    switch (bytes.byte() % 8) {
-        case 0: case 1: case 2: {
+    switch (bytes.byte() % 16) {
+        case 0: case 1: case 2: case 3: case 4: {
             e.kind = Event::Kind::Move;
             const std::uint8_t b = bytes.byte();
             e.button = b < 0xF0 ? b % 4 : bytes.raw<std::int32_t>();
@@ -61,27 +71,41 @@ Event decodeEvent(ByteReader& bytes) {
             e.y = coordinate(bytes);
             break;
         }
-        case 3:
+        case 5: e.kind = Event::Kind::Press; break;
+        case 6: e.kind = Event::Kind::Release; break;
+        case 7:
             e.kind = Event::Kind::LabelClick;
             e.label = kVectors[bytes.byte() % 3];
             break;
-        case 4:
+        case 8:
             e.kind = Event::Kind::MenuClick;
             e.menu = clickableMenus()[bytes.byte() % clickableMenus().size()];
             break;
-        case 5: {
+        case 9:
+            e.kind = Event::Kind::KeyPress;
+            e.key = keyName(bytes.byte());
+            break;
+        case 10: {
             e.kind = Event::Kind::Reply;
             const std::uint8_t r = bytes.byte();
             e.text = r < 0xC0 ? kStockReplies[r % kStockReplies.size()] : bytes.text(r - 0xC0u);
             break;
         }
-        case 6: e.kind = Event::Kind::Cancel; break;
-        default:
+        case 11: e.kind = Event::Kind::Cancel; break;
+        case 12:
             e.kind = Event::Kind::Random;
             e.random = decodeRandom(bytes);
             break;
+        case 13: e.kind = Event::Kind::Undo; break;
+        case 14: e.kind = Event::Kind::Redo; break;
+        default: {
+            static constexpr Event::Kind kFileCommands[] = {Event::Kind::New, Event::Kind::Save, Event::Kind::Open};
+            e.kind = kFileCommands[bytes.byte() % 3];
+            if (e.kind != Event::Kind::New) e.text = lessonFile;
+            break;
+        }
     }
     return e;
 }
 
-}  // namespace fendrel::fuzz
+}  // namespace fendrel::testing
