@@ -89,7 +89,7 @@ MainWindow::MainWindow()
     });
     focusRing_ = new FocusRing(canvas_);
     connect(canvas_, &Canvas::focusChanged, this, &MainWindow::showFocusRing);
-    openMenusWithF10(*menuBar());
+    useMenuBarByKeyboard(*menuBar());
     canvas_->setFocus();
     edit_.menu().addSeparator();
     addPictureActions(edit_.menu(), *canvas_);

@@ -6,8 +6,12 @@ class QMenuBar;
 
 namespace fendrel {
 
-// F10 opens the first menu of the bar that can be opened; from there the arrows move
-// through the menus and items, Enter chooses and Escape closes.
-void openMenusWithF10(QMenuBar& bar);
+// The menu bar from the keyboard. F10 opens the first menu that can be opened, with its
+// first item that can be chosen highlighted; from there the arrows move through the menus,
+// their items and the titles without items, Enter chooses and Escape leaves the bar. While
+// a title reached by key is highlighted with no menu open, the keys go to the bar and not
+// to the window: Enter and Space choose a title without items as a click does. Leaving the
+// bar gives the keyboard back to where it was.
+void useMenuBarByKeyboard(QMenuBar& bar);
 
 }  // namespace fendrel

@@ -114,6 +114,7 @@ TEST_F(KeyboardTest, F10OpensTheFirstMenuAndArrowsEnterAndEscapeWorkInIt) {
     QTest::keyClick(&canvas(), Qt::Key_F10);
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_EQ(popup, &menu("File"));
+    EXPECT_EQ(menu("File").activeAction(), &action("New"));
     QTest::keyClick(popup, Qt::Key_Right);
     popup = QApplication::activePopupWidget();
     ASSERT_EQ(popup, &menu("SetA"));
@@ -129,12 +130,27 @@ TEST_F(KeyboardTest, F10OpensTheFirstMenuAndArrowsEnterAndEscapeWorkInIt) {
     ASSERT_EQ(popup, &menu("SetB"));
     QTest::keyClick(popup, Qt::Key_Right);
     ASSERT_EQ(QApplication::activePopupWidget(), &menu("SetR"));
+    // One Escape leaves the bar and gives the keyboard back to the canvas.
     const FormState before = window.state();
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-    EXPECT_NE(QApplication::activePopupWidget(), &menu("SetR"));
-    if (QWidget* still = QApplication::activePopupWidget()) QTest::keyClick(still, Qt::Key_Escape);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(window.menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), &canvas());
     EXPECT_EQ(window.state(), before);
+}
+
+TEST_F(KeyboardTest, NoShortcutActsWhileATitleWithoutItemsHoldsTheKeys) {
+    QTest::keyClick(&canvas(), Qt::Key_Down);  // a move for Ctrl+Z to undo
+    const FormState moved = window.state();
+    QTest::keyClick(&canvas(), Qt::Key_F10);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+    ASSERT_EQ(window.menuBar()->activeAction(), &action("AngleMode"));
+    QTest::keyClick(&canvas(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window.state(), moved);
+    QTest::keyClick(&canvas(), Qt::Key_Escape);
+    QTest::keyClick(&canvas(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(window.state(), moved);
 }
 
 TEST_F(KeyboardTest, PromptTakesEnterToConfirmAndEscapeToCancel) {
