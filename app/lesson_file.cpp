@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "app/lesson.h"
 #include "model/translation.h"
@@ -103,10 +104,12 @@ void writeLessonFile(const std::string& path, std::string_view text) {
     }
     if (fd < 0) fail(EEXIST);
     try {
-        const Descriptor file{fd};
+        Descriptor file{fd};
         if (replacing && ::fchmod(file.fd, existing.st_mode & 07777) != 0) fail(errno);
         writeAll(file.fd, text);
+        // Some file systems tell of a full disk only here, or even only when it is closed.
         if (::fsync(file.fd) != 0) fail(errno);
+        if (::close(std::exchange(file.fd, -1)) != 0) fail(errno);
         if (::rename(temporary.c_str(), target.c_str()) != 0) fail(errno);
     } catch (const LessonError&) {
         ::unlink(temporary.c_str());

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fendrel-script: runs the window's logic over a scripted host; see the README.
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "model/translation.h"
 #include "tools/script_runner.h"
@@ -40,10 +42,12 @@ int main(int argc, char** argv) {
     }
     if (argc - next > 1) return usage();
     if (next < argc) {
+        errno = 0;
         std::ifstream file(argv[next]);
         if (!file) {
-            std::cerr << "fendrel-script: cannot read " << argv[next] << '\n';
-            return 2;
+            const std::string reason = errno ? ": " + std::generic_category().message(errno) : "";
+            std::cerr << "fendrel-script: cannot read " << argv[next] << reason << '\n';
+            return 1;
         }
         return fendrel::runScript(file, std::cout, std::cerr);
     }

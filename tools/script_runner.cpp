@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/script_runner.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <istream>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -25,6 +29,39 @@ namespace {
 struct ScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// The dumps could not be written.
+struct OutputError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// What the system said went wrong with the last stream operation, after ": ", if anything.
+std::string systemReason() { return errno ? ": " + std::generic_category().message(errno) : std::string(); }
+
+// A word of the script as a message shows it: quoted, with control bytes as \xNN (so a NUL
+// cannot cut the message short), and clipped to about 80 bytes, with the word's length, so
+// that a word a megabyte long does not bury the message.
+std::string quoted(std::string_view word) {
+    constexpr std::size_t kShown = 80;
+    std::size_t end = std::min(word.size(), kShown);
+    // Not in the middle of a character of several bytes.
+    const auto continues = [word](std::size_t i) { return (static_cast<unsigned char>(word[i]) & 0xc0) == 0x80; };
+    while (end > kShown - 4 && end < word.size() && continues(end)) --end;
+    std::string shown = "\"";
+    for (const char c : word.substr(0, end)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            shown += c;
+            continue;
+        }
+        char escaped[5];
+        std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+        shown += escaped;
+    }
+    shown += '"';
+    if (end < word.size()) shown += "... (" + std::to_string(word.size()) + " bytes)";
+    return shown;
+}
 
 std::vector<std::string_view> words(std::string_view line) {
     std::vector<std::string_view> out;
@@ -55,12 +92,12 @@ T parse(std::string_view word, const char* what) {
     const auto res = std::from_chars(word.data(), word.data() + word.size(), value);
     bool ok = res.ec == std::errc() && res.ptr == word.data() + word.size();
     if constexpr (std::is_floating_point_v<T>) ok = ok && std::isfinite(value);
-    if (!ok) throw ScriptError(std::string("bad ") + what + " \"" + std::string(word) + "\"");
+    if (!ok) throw ScriptError(std::string("bad ") + what + " " + quoted(word));
     return value;
 }
 
 void expectWords(const std::vector<std::string_view>& w, size_t n) {
-    if (w.size() != n) throw ScriptError("\"" + std::string(w[0]) + "\" takes " + std::to_string(n - 1) + " argument(s)");
+    if (w.size() != n) throw ScriptError(quoted(w[0]) + " takes " + std::to_string(n - 1) + " argument(s)");
 }
 
 // The commands without arguments that are one event of the window each.
@@ -131,7 +168,7 @@ public:
             expectWords(w, 2);
             requireLoaded();
             const auto key = keyByName(w[1]);
-            if (!key) throw ScriptError("unknown key \"" + std::string(w[1]) + "\"");
+            if (!key) throw ScriptError("unknown key " + quoted(w[1]));
             form_->key(*key);
         } else if (cmd == "cancel") {
             expectWords(w, 1);
@@ -144,9 +181,11 @@ public:
         } else if (cmd == "dump") {
             expectWords(w, 1);
             requireLoaded();
+            errno = 0;  // so that the reason given for a failed write is that write's own
             out_ << dumpJson(*form_, host_.takeDialogs()) << '\n' << std::flush;
+            if (!out_) throw OutputError("the dump could not be written" + systemReason());
         } else {
-            throw ScriptError("unknown command \"" + std::string(cmd) + "\"");
+            throw ScriptError("unknown command " + quoted(cmd));
         }
     }
 
@@ -158,7 +197,7 @@ private:
     // The path a file command names, once the window is there to take it.
     std::string pathIn(std::string_view path, std::string_view cmd) const {
         requireLoaded();
-        if (path.empty()) throw ScriptError("\"" + std::string(cmd) + "\" takes a path");
+        if (path.empty()) throw ScriptError(quoted(cmd) + " takes a path");
         return std::string(path);
     }
 
@@ -168,8 +207,8 @@ private:
             return;
         }
         const auto menu = menuByName(name);
-        if (!menu) throw ScriptError("no element \"" + std::string(name) + "\"");
-        if (hasItems(*menu)) throw ScriptError("\"" + std::string(name) + "\" is a menu with items");
+        if (!menu) throw ScriptError("no element " + quoted(name));
+        if (hasItems(*menu)) throw ScriptError(quoted(name) + " is a menu with items");
         form_->clickMenu(*menu);
     }
 
@@ -183,21 +222,27 @@ private:
 int runScript(std::istream& in, std::ostream& out, std::ostream& err) {
     Session session(out);
     std::string line;
-    for (long number = 1; std::getline(in, line); ++number) {
+    for (long number = 1;; ++number) {
+        const auto stop = [&err, number](std::string_view reason, int status) {
+            err << "line " << number << ": " << reason << '\n';
+            return status;
+        };
+        errno = 0;  // so that the reason given for a failed read is that read's own
+        if (!std::getline(in, line))
+            return in.bad() ? stop("the script could not be read" + systemReason(), 1) : 0;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const size_t first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == '#') continue;
         try {
             session.run(std::string_view(line).substr(first));
         } catch (const NoQueuedAnswer& e) {
-            err << "line " << number << ": " << e.what() << '\n';
-            return 3;
+            return stop(e.what(), 3);
         } catch (const ScriptError& e) {
-            err << "line " << number << ": " << e.what() << '\n';
-            return 2;
+            return stop(e.what(), 2);
+        } catch (const OutputError& e) {
+            return stop(e.what(), 1);
         }
     }
-    return 0;
 }
 
 }  // namespace fendrel

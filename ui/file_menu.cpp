@@ -12,6 +12,7 @@
 #include "app/lesson.h"
 #include "model/translation.h"
 #include "ui/examples.h"
+#include "ui/file_dialog.h"
 #include "ui/own_menu.h"
 #include "ui/qt_text.h"
 #include "ui/recent_files.h"
@@ -21,7 +22,11 @@ namespace fendrel {
 
 namespace {
 
-QString lessonFilter() { return toQString(_("Fendrel lessons (*.fendrel)")) + QStringLiteral(";;") + toQString(_("All files (*)")); }
+// A lesson is a lesson whichever filter shows it: a name without extension takes a lesson's.
+QList<FileType> lessonTypes() {
+    const QString suffix = toQString(kLessonSuffix);
+    return {{toQString(_("Fendrel lessons (*.fendrel)")), suffix}, {toQString(_("All files (*)")), suffix}};
+}
 
 }  // namespace
 
@@ -88,8 +93,11 @@ void FileMenu::chooseAndOpen() {
     const auto& file = form_.fileName();
     const QString folder = file ? QFileInfo(qtPath(*file)).absolutePath()
                                 : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getOpenFileName(&window_, toQString(_("Open Lesson")), folder, lessonFilter());
-    if (!path.isEmpty()) openAs(path, Form::Opening::AsItsFile);
+    QFileDialog dialog(&window_, toQString(_("Open Lesson")), folder);
+    setUpFileDialog(dialog, QFileDialog::AcceptOpen, lessonTypes());
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        openAs(dialog.selectedFiles().front(), Form::Opening::AsItsFile);
 }
 
 void FileMenu::openAs(const QString& path, Form::Opening how) {
@@ -113,9 +121,7 @@ bool FileMenu::save() {
 bool FileMenu::saveAs() {
     const auto& file = form_.fileName();
     QFileDialog dialog(&window_, toQString(_("Save Lesson")));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(lessonFilter().split(QStringLiteral(";;")));
-    dialog.setDefaultSuffix(QStringLiteral("fendrel"));
+    setUpFileDialog(dialog, QFileDialog::AcceptSave, lessonTypes());
     if (file)
         dialog.selectFile(qtPath(*file));
     else {
@@ -124,10 +130,7 @@ bool FileMenu::saveAs() {
         dialog.selectFile(toQString(_("lesson.fendrel")));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    QString path = dialog.selectedFiles().front();
-    // A name without an extension is a lesson's.
-    if (QFileInfo(path).suffix().isEmpty()) path += toQString(kLessonSuffix);
-    return saveTo(path);
+    return saveTo(dialog.selectedFiles().front());
 }
 
 bool FileMenu::saveTo(const QString& path) {

@@ -60,11 +60,19 @@ QString savePicture(QWidget& canvas, const QString& path) {
         // TRANSLATORS: {file} is the name the user chose.
         return toQString(fill(_("A picture is saved as PNG (.png) or SVG (.svg); \"{file}\" names neither."),
                               {{"file", QFileInfo(path).fileName().toStdString()}}));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    const auto notWritten = [&path](const QString& reason) {
         // TRANSLATORS: {file} is the picture's path, {reason} what the system says went wrong.
         return toQString(fill(_("\"{file}\" could not be written: {reason}"),
-                              {{"file", path.toStdString()}, {"reason", file.errorString().toStdString()}}));
+                              {{"file", path.toStdString()}, {"reason", reason.toStdString()}}));
+    };
+    // A folder, a device or a named pipe is never replaced by a picture, nor written into.
+    if (const QFileInfo target(path); target.exists() && !target.isFile())
+        return notWritten(toQString(target.isDir() ? _("it is a folder") : _("it is not a regular file")));
+    QSaveFile file(path);
+    // Writing only fills Qt's buffer, and commit() takes the file even when emptying that
+    // buffer onto a full disk fails: the explicit flush is what sees the failure.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+        return notWritten(file.errorString());
     return {};
 }
 

@@ -21,7 +21,8 @@ QMimeData* pictureMimeData(QWidget& canvas);
 
 // Writes the picture in the format the file name's extension gives (.png or .svg, in any
 // case) to a temporary file that takes the name only once complete, so nothing is ever left
-// half written. Returns the error to report, empty on success.
+// half written and a failed save leaves the old file as it was. Only a regular file is
+// replaced. Returns the error to report, empty on success.
 QString savePicture(QWidget& canvas, const QString& path);
 
 }  // namespace fendrel

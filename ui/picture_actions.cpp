@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 
 #include "model/translation.h"
+#include "ui/file_dialog.h"
 #include "ui/own_menu.h"
 #include "ui/picture.h"
 #include "ui/qt_text.h"
@@ -19,16 +19,14 @@ namespace fendrel {
 namespace {
 
 void savePictureAs(QWidget& canvas) {
-    const QString png = toQString(_("PNG image (*.png)"));
-    const QString svg = toQString(_("SVG drawing (*.svg)"));
     const QString title = toQString(_("Save Picture"));
-    QString filter = png;
-    QString path = QFileDialog::getSaveFileName(canvas.window(), title, QStringLiteral("vectors.png"),
-                                                png + QStringLiteral(";;") + svg, &filter);
-    if (path.isEmpty()) return;
-    // A name without an extension takes the one of the chosen file type.
-    if (QFileInfo(path).suffix().isEmpty()) path += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-    if (const QString error = savePicture(canvas, path); !error.isEmpty())
+    QFileDialog dialog(canvas.window(), title);
+    setUpFileDialog(dialog, QFileDialog::AcceptSave,
+                    {{toQString(_("PNG image (*.png)")), QStringLiteral("png")},
+                     {toQString(_("SVG drawing (*.svg)")), QStringLiteral("svg")}});
+    dialog.selectFile(QStringLiteral("vectors.png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    if (const QString error = savePicture(canvas, dialog.selectedFiles().front()); !error.isEmpty())
         QMessageBox::warning(canvas.window(), title, error);
 }
 

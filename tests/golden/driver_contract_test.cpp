@@ -1,14 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scenario driver's own contract: script errors, unanswered prompts, the dump's shape and
-// the dialogs list, and menus that cannot be chosen.
+// The scenario driver's own contract: script errors, unreadable scripts and unwritable dumps,
+// unanswered prompts, the dump's shape and the dialogs list, and menus that cannot be chosen.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 
 #include "scenario.h"
+#include "tools/script_runner.h"
 
 using namespace golden;
+using namespace std::string_literals;
 
 namespace {
 
@@ -55,6 +62,32 @@ TEST(DriverErrors, ErrorStopsTheScriptAfterTheDumpsBeforeIt) {
     const ScriptRun run = runScenario("load\ndump\nbogus\ndump\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.dumps.size(), 1u);
+}
+
+TEST(DriverErrors, StreamFailuresExitOneAndWordsAreShownEscapedAndClipped) {
+    struct Case {
+        std::string script;  // empty: the script is a folder
+        const char* output;
+        int status;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"", "/dev/null", 1, "line 1: the script could not be read: Is a directory\n"},
+        {"load\ndump\n", "/dev/full", 1, "line 2: the dump could not be written: No space left on device\n"},
+        {"load\nclick Label\0A\n"s, "/dev/null", 2, "line 2: no element \"Label\\x00A\"\n"},
+        {"load\nkey " + std::string(1 << 20, 'x'), "/dev/null", 2,
+         "line 2: unknown key \"" + std::string(80, 'x') + "\"... (1048576 bytes)\n"},
+    };
+    const std::string file = ::testing::TempDir() + "fendrel-driver-" + std::to_string(::getpid()) + ".script";
+    for (const Case& c : cases) {
+        if (!c.script.empty()) std::ofstream(file, std::ios::binary) << c.script;
+        std::ifstream in(c.script.empty() ? ::testing::TempDir() : file);
+        std::ofstream out(c.output);
+        std::ostringstream err;
+        EXPECT_EQ(fendrel::runScript(in, out, err), c.status) << c.error;
+        EXPECT_EQ(err.str(), c.error);
+    }
+    std::remove(file.c_str());
 }
 
 TEST(DriverPrompts, UnansweredPromptExitsThreeWithItsTitle) {

@@ -1,13 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include "modal_answer.h"
 #include "ui/picture.h"
 #include "window_test.h"
 
@@ -85,6 +91,34 @@ TEST_F(PictureTest, FailedSaveReportsAndWritesNothing) {
     EXPECT_NE(savePicture(canvas(), dir.filePath(QStringLiteral("missing/figure.png"))), QString());
     EXPECT_NE(savePicture(canvas(), dir.filePath(QStringLiteral("figure"))), QString());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"figure.jpg"}));
+}
+
+TEST_F(PictureTest, ANameTypedWithoutExtensionIsAskedAboutBeforeItsPngIsReplaced) {
+    QFile file(dir.filePath(QStringLiteral("figure.png")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+    file.close();
+    // A picture under a name that does not tell: the dialog lists it without reading it.
+    QFile unnamed(dir.filePath(QStringLiteral("notes")));
+    ASSERT_TRUE(unnamed.open(QIODevice::WriteOnly) && unnamed.write(picturePng(canvas())) > 0);
+    unnamed.close();
+    QString asked, listedAs;
+    const ModalAnswer chooser([&](QWidget& modal) {
+        auto& dialog = dynamic_cast<QFileDialog&>(modal);
+        listedAs = dialog.iconProvider()->type(QFileInfo(unnamed));
+        dialog.setDirectory(dir.path());
+        dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("figure"));
+        const ModalAnswer replace([&](QWidget& box) {
+            asked = dynamic_cast<QMessageBox&>(box).text();
+            dynamic_cast<QMessageBox&>(box).button(QMessageBox::No)->click();
+        });
+        static_cast<QDialog&>(dialog).accept();  // as the Save button does
+        if (dialog.isVisible()) dialog.reject();
+    });
+    action("SavePicture").trigger();
+    EXPECT_TRUE(asked.contains(QStringLiteral("figure.png"))) << asked.toStdString();
+    EXPECT_NE(listedAs, QFileIconProvider().type(QFileInfo(unnamed))) << "read as " << listedAs.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("kept"));
 }
 
 }  // namespace
