@@ -6,11 +6,13 @@
 # Needs Xvfb and xdotool; the caller checks that they exist (window_session_open does).
 
 # Starts Xvfb on a free display, with its screen (XVFB_SCREEN, 1280x1024x24 unless set)
-# readable as DIR/Xvfb_screen0.
+# readable as DIR/Xvfb_screen0. The server never resets: by default it does so whenever its
+# last client leaves, and refuses a client that connects meanwhile.
 # Sets DISPLAY, XVFB_PID and SCREEN_DUMP.
 xvfb_start() {
     local dir=$1
-    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -fbdir "$dir" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+    Xvfb -displayfd 3 -noreset -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -fbdir "$dir" -nolisten tcp \
+        3>"$dir/display" 2>"$dir/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [[ -s "$dir/display" ]] && break
