@@ -70,14 +70,3 @@ TEST(Contrast, FocusRingStandsOutFromEveryStartUpBackground) {
         EXPECT_GE(contrastRatio(kFocusRingColor, f.form.state().backColor), 3.0) << f.form.state().backColor;
     }
 }
-
-TEST(Contrast, ReadableTextKeepsAReadableColourAndMixesTheOthersJustEnough) {
-    for (Color background : {0x404040u, 0x800000u, 0x000080u, 0xFFFFFFu, 0x767676u, 0xC0C0C0u})
-        for (Color text = 0; text <= 0xFFFFFF; text += 0x0F1E2D) {
-            const Color shown = readableOn(text, background, 4.5);
-            EXPECT_GE(contrastRatio(shown, background), 4.5) << text << " on " << background;
-            if (contrastRatio(text, background) >= 4.5) {
-                EXPECT_EQ(shown, text);
-            }
-        }
-}
