@@ -3,7 +3,6 @@
 #include "ui/values_panel.h"
 
 #include <QFontInfo>
-#include <QGridLayout>
 #include <QLabel>
 
 #include "app/contrast.h"
@@ -15,12 +14,12 @@ namespace fendrel {
 
 namespace {
 
-QLabel* addText(QGridLayout& grid, int row, int column) {
-    auto* text = new QLabel(grid.parentWidget());
+constexpr int kMargin = 8;  // pixels around the texts
+constexpr int kRows = 4;    // caption, x and y components, locked
+
+QLabel* addText(QWidget& panel) {
+    auto* text = new QLabel(&panel);
     text->setTextFormat(Qt::PlainText);
-    // A narrow window cuts the text off rather than growing to fit it.
-    text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    grid.addWidget(text, row, column);
     return text;
 }
 
@@ -31,16 +30,31 @@ ValuesPanel::ValuesPanel(QWidget* parent, const QFont& menuFont) : QWidget(paren
     // TRANSLATORS: the panel of the vectors' values below the figure, as the View menu names it.
     setAccessibleName(toQString(_("Values")));
     setAutoFillBackground(true);
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(8, 4, 8, 4);
-    grid->setVerticalSpacing(0);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    for (Texts& t : texts_) {
+        t.caption = addText(*this);
+        for (QLabel*& component : t.components) component = addText(*this);
+        t.locked = addText(*this);
+    }
+}
+
+QSize ValuesPanel::sizeHint() const { return {0, kRows * fontMetrics().height() + 2 * kMargin}; }
+
+void ValuesPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeTexts();
+}
+
+// The texts stand in three columns of fixed places, set here alone: a new caption then only
+// repaints its text, where a layout would lay out the whole window again on every drag.
+void ValuesPanel::placeTexts() {
+    const int columnWidth = (width() - 2 * kMargin) / 3, rowHeight = fontMetrics().height();
     for (Vec v : kVectors) {
-        const int column = static_cast<int>(v);
-        Texts& t = texts_[v];
-        t.caption = addText(*grid, 0, column);
-        for (Axis a : kAxes) t.components[a] = addText(*grid, 1 + static_cast<int>(a), column);
-        t.locked = addText(*grid, 3, column);
-        grid->setColumnStretch(column, 1);
+        const Texts& t = texts_[v];
+        const int left = kMargin + static_cast<int>(v) * columnWidth;
+        int row = 0;
+        for (QLabel* text : {t.caption, t.components[Axis::X], t.components[Axis::Y], t.locked})
+            text->setGeometry(left, kMargin + rowHeight * row++, columnWidth, rowHeight);
     }
 }
 
@@ -49,6 +63,8 @@ void ValuesPanel::render(const FormState& s, double zoom) {
         QFont font = menuFont_;
         font.setPixelSize(std::max(1, qRound(QFontInfo(menuFont_).pixelSize() * kSizeAtActualSize * zoom)));
         setFont(font);
+        updateGeometry();
+        placeTexts();
         zoomShown_ = zoom;
     }
     const Colours colours{s.backColor, {s.line(Vec::A).color, s.line(Vec::B).color, s.line(Vec::R).color}};

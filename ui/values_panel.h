@@ -23,10 +23,15 @@ public:
     // Shows the state's captions with text at the given zoom.
     void render(const FormState& s, double zoom);
 
+    QSize sizeHint() const override;
+
     // How many times the menu bar's text the panel's is at zoom 1.
     static constexpr double kSizeAtActualSize = 1.6;
     // The least contrast of the panel's text with the background.
     static constexpr double kContrast = 4.5;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Texts {
@@ -41,6 +46,7 @@ private:
         friend bool operator==(const Colours&, const Colours&) = default;
     };
     void showColours(const Colours& colours);
+    void placeTexts();
 
     QFont menuFont_;
     PerVector<Texts> texts_{};
