@@ -50,22 +50,22 @@ void Canvas::setScene(Color background, const PerVector<Line>& lines, double cap
 }
 
 void Canvas::setView(const ViewSettings& view) {
-    const bool startsFitting = view.fitToWindow && !view_.fitToWindow;
-    showView(view, origin_);
-    if (startsFitting) frameFigure();
+    if (view.fitToWindow && !view_.fitToWindow)
+        showFramed(view);
+    else
+        showView(view, origin_);
 }
 
+// Shown once, from where the figure stands at actual size, so that opening paints once.
 void Canvas::present(const ViewSettings& view) {
-    ViewSettings actual = view;
-    actual.zoom = 1.0;
-    actual.fitToWindow = false;
-    showView(actual, QPointF());
     if (view.fitToWindow) {
-        frameFigure();
+        showFramed(view);
         return;
     }
-    zoomKeepingFigure(view.zoom);
-    showView(view_, bringingIntoView(origin_, shownFigure(origin_), size()));
+    const WindowUnits actual = WindowUnits::of(*this, 1.0), zoomed = actual.atZoom(view.zoom);
+    const QPointF centre = figureBox_.center();
+    const QPointF origin = originShowing(centre, actual.toPixels(centre.x(), centre.y()), zoomed);
+    showView(view, bringingIntoView(origin, shownFigure(zoomed.withOrigin(origin)), size()));
 }
 
 void Canvas::zoomKeepingFigure(double zoom) {
@@ -92,9 +92,10 @@ void Canvas::showView(const ViewSettings& view, QPointF origin) {
     emit viewChanged();
 }
 
-void Canvas::frameFigure() {
+void Canvas::frameFigure() { showFramed(view_); }
+
+void Canvas::showFramed(ViewSettings view) {
     const Framing framed = framing(figureBox_, size(), units().atZoom(1.0));
-    ViewSettings view = view_;
     view.zoom = framed.zoom;
     view.fitToWindow = true;
     showView(view, framed.origin);
@@ -104,11 +105,10 @@ void Canvas::frameFigure() {
 void Canvas::pan(QPointF by) {
     ViewSettings view = view_;
     view.fitToWindow = false;
-    showView(view, keepingSomeInView(origin_ + by, shownFigure(origin_ + by), size()));
+    showView(view, keepingSomeInView(origin_ + by, shownFigure(units().withOrigin(origin_ + by)), size()));
 }
 
-QRectF Canvas::shownFigure(QPointF origin) const {
-    const WindowUnits at = units().withOrigin(origin);
+QRectF Canvas::shownFigure(const WindowUnits& at) const {
     return {at.toPixels(figureBox_.left(), figureBox_.top()), at.toPixels(figureBox_.size())};
 }
 

@@ -83,8 +83,10 @@ private:
     // Shows the view and the origin, and tells when either changed.
     void showView(const ViewSettings& view, QPointF origin);
     void pan(QPointF by);
-    // The figure's box in pixels, were the origin there.
-    QRectF shownFigure(QPointF origin) const;
+    // Frames the figure with the other settings of `view`.
+    void showFramed(ViewSettings view);
+    // The figure's box in pixels under the conversion `at`.
+    QRectF shownFigure(const WindowUnits& at) const;
 
     Color background_ = 0;
     PerVector<Line> lines_{};

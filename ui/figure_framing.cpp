@@ -32,7 +32,7 @@ double shiftBringing(double from, double to, double length) {
 
 }  // namespace
 
-QRectF figureBox(const PerVector<Line>& lines, const QList<const QWidget*>& labels, const WindowUnits& units) {
+QRectF figureBox(const PerVector<Line>& lines, const PerVector<QWidget*>& labels, const WindowUnits& units) {
     QRectF box;
     for (const Line& line : lines)
         box |= QRectF(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2)).normalized();

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QList>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -27,7 +26,7 @@ inline constexpr double kFramingMargin = 24;
 inline constexpr double kKeptInView = 48;
 
 // The box around the lines and the labels (widgets placed under `units`), in window units.
-QRectF figureBox(const PerVector<Line>& lines, const QList<const QWidget*>& labels, const WindowUnits& units);
+QRectF figureBox(const PerVector<Line>& lines, const PerVector<QWidget*>& labels, const WindowUnits& units);
 
 // The origin that shows the point `units` (window units) at the pixel `at` under the
 // conversion `scale`, whose own origin is ignored.

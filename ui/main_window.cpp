@@ -151,8 +151,9 @@ void MainWindow::render() {
         for (Vec v : s.stacking) labels_[v]->raise();
         stackingShown_ = s.stacking;
     }
-    drawLabelsApart({labels_[Vec::A], labels_[Vec::B], labels_[Vec::R]}, s.stacking);
-    canvas_->setFigureBox(figureBox(s.lines, {labels_[Vec::A], labels_[Vec::B], labels_[Vec::R]}, units));
+    const PerVector<QWidget*> shown{labels_[Vec::A], labels_[Vec::B], labels_[Vec::R]};
+    drawLabelsApart(shown, s.stacking);
+    canvas_->setFigureBox(figureBox(s.lines, shown, units));
     menus_.render(s);
     values_->render(s, canvas_->zoom());
     edit_.render(form_.history());
