@@ -38,14 +38,12 @@ Json number(float v) {
 
 Json point(float x, float y) { return Json::array({number(x), number(y)}); }
 
-std::string_view letter(Vec v) { return kLetters[v]; }
-
 Json vector(const FormState& s, Vec v) {
     const Line& l = s.line(v);
     const Label& label = s.label(v);
     return {{"tip", point(l.x2, l.y2)},
-            {"locked", !s.enabled(kSetMenus[v])},
-            {"reference", s.checked(kConstantItems[v])},
+            {"locked", !s.enabled(vectorMenu(v, VectorItem::Title))},
+            {"reference", s.checked(vectorMenu(v, VectorItem::Constant))},
             {"label", {{"bold", label.bold}, {"size", number(label.size)}}}};
 }
 

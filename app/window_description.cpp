@@ -22,9 +22,9 @@ FormState initialForm() {
         Line{3720, 5040, 6840, 600, 0x00FFFF, 3},
     };
     s.labels = {
-        Label{3600, 480, "A", "", 0x8080FF, 0x800000, true, 12},
-        Label{6960, 4920, "B", "", 0x00FF00, 0x800000, false, 9.75},
-        Label{6840, 480, "R ", "", 0x00FFFF, 0x800000, false, 9.75},
+        Label{3600, 480, std::string(facts(Vec::A).labelCaption), "", 0x8080FF, 0x800000, true, 12},
+        Label{6960, 4920, std::string(facts(Vec::B).labelCaption), "", 0x00FF00, 0x800000, false, 9.75},
+        Label{6840, 480, std::string(facts(Vec::R).labelCaption), "", 0x00FFFF, 0x800000, false, 9.75},
     };
     for (const Element& e : elements()) s.menu(e.id) = {std::string(_(e.caption)), !e.is(kDisabled), e.is(kChecked)};
     return s;

@@ -9,13 +9,8 @@
 
 namespace fendrel {
 
-namespace {
-constexpr PerVector<std::string_view> kTitles{N_("New value for angle A"), N_("New value for angle B"),
-                                              N_("New value for angle R")};
-}  // namespace
-
 void angleClick(FormState& s, Host& host, Vec v) {
-    const auto typed = askNumber(host, s.vars.radMode ? _("Radians") : _("Degrees"), _(kTitles[v]));
+    const auto typed = askNumber(host, s.vars.radMode ? _("Radians") : _("Degrees"), _(facts(v).angleTitle));
     if (!typed) return;
     const double theta = s.vars.radMode ? *typed : *typed / kDegreesPerRadian;
     const double m = s.vars.mod[v].read();  // the stored length, not a fresh measurement

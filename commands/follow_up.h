@@ -11,10 +11,6 @@
 
 namespace fendrel {
 
-// The title of the prompts for a vector's magnitude and for its reference constant, and the
-// vector's name for assistive technology; for the catalogue.
-inline constexpr PerVector<std::string_view> kVectorTitles{N_("Vector A"), N_("Vector B"), N_("Vector R")};
-
 // A typed number, with the decimal separator of the language in use or a point.
 double readReply(std::string_view reply);
 

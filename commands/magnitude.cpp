@@ -17,7 +17,7 @@ void sizeClick(FormState& s, Host& host, Vec v) {
     const Number divisor = s.vars.mod[v];
     // TRANSLATORS: the prompt for a new magnitude; {value} is the magnitude now, with a blank
     // before it unless negative.
-    const auto m = askNumber(host, fill(_("Current value :{value}"), {{"value", shownNumber(divisor)}}), _(kVectorTitles[v]));
+    const auto m = askNumber(host, fill(_("Current value :{value}"), {{"value", shownNumber(divisor)}}), _(facts(v).title));
     if (!m) return;
 
     const double mod = divisor.read();

@@ -27,8 +27,8 @@ std::string productLine(Vec first, Vec second, double mod1, double mod2, double 
     // unless negative.
     return fill(_("{first} x {second} x Cos({first}{second})= {firstMagnitude} x {secondMagnitude} x "
                   "Cos({angle}{unit})= {product}"),
-                {{"first", kLetters[first]},
-                 {"second", kLetters[second]},
+                {{"first", letter(first)},
+                 {"second", letter(second)},
                  {"firstMagnitude", shownNumber(r1)},
                  {"secondMagnitude", shownNumber(r2)},
                  {"angle", shownNumber(angle)},

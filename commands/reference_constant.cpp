@@ -13,16 +13,16 @@ namespace fendrel {
 void constantClick(FormState& s, Host& host, Vec v) {
     PerVector<bool> before;
     for (Vec w : kVectors) {
-        MenuElement& item = s.menu(kConstantItems[w]);
+        MenuElement& item = s.menu(vectorMenu(w, VectorItem::Constant));
         before[w] = item.checked;
         item.checked = w == v ? !item.checked : false;
     }
-    if (s.checked(kConstantItems[v])) {
+    if (s.checked(vectorMenu(v, VectorItem::Constant))) {
         for (;;) {
             // TRANSLATORS: asks for the reference vector's magnitude, any number but 0.
-            const auto reply = host.inputBox(_("Constant value <>0"), _(kVectorTitles[v]), "");
+            const auto reply = host.inputBox(_("Constant value <>0"), _(facts(v).title), "");
             if (!reply) {  // cancelled: the marks go back, nothing else happened
-                for (Vec w : kVectors) s.menu(kConstantItems[w]).checked = before[w];
+                for (Vec w : kVectors) s.menu(vectorMenu(w, VectorItem::Constant)).checked = before[w];
                 return;
             }
             const double k = round2(readReply(*reply));

@@ -17,7 +17,7 @@ void vectorcolors(FormState& s) {
     for (Vec v : kVectors) s.line(v).color = static_cast<Color>(s.vars.col[v].read());
     for (Vec v : kVectors) s.label(v).foreColor = static_cast<Color>(s.vars.col[v].read());
     for (Vec v : kVectors) {
-        if (s.checked(kConstantItems[v])) {
+        if (s.checked(vectorMenu(v, VectorItem::Constant))) {
             s.line(v).color = kWhite;
             s.label(v).foreColor = kWhite;
         }

@@ -26,7 +26,7 @@ std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
     // angle's unit as translated above. Another separator keeps the two numbers apart where
     // the decimal separator is a comma ("A= 3298,48; 67,17°").
     static const Pattern pattern(N_("{vector}={magnitude},{angle}{unit}"), {"vector", "magnitude", "angle", "unit"});
-    return pattern({kLetters[v], shownNumber(round2(magnitude)), shownNumber(round2(angle)), unitSuffix(radMode)});
+    return pattern({letter(v), shownNumber(round2(magnitude)), shownNumber(round2(angle)), unitSuffix(radMode)});
 }
 
 // "Ay=-3240": the caption of a component item.
@@ -34,8 +34,8 @@ void showComponent(FormState& s, Vec v, Axis axis) {
     // TRANSLATORS: a component of a vector: {vector} is A, B or R, {axis} is x or y, {value} a
     // number with a blank before it unless negative ("Ax= 0", "By=-150.25").
     static const Pattern pattern(N_("{vector}{axis}={value}"), {"vector", "axis", "value"});
-    s.menu(kComponentItems[v][axis]).caption =
-        pattern({kLetters[v], kAxisLetters[axis], shownNumber(s.vars.comp[v][axis])});
+    s.menu(componentItem(v, axis)).caption =
+        pattern({letter(v), kAxisLetters[axis], shownNumber(s.vars.comp[v][axis])});
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ void grandezze(FormState& s) {
         const double dy = static_cast<double>(l.y2) - l.y1;
         const double dx = static_cast<double>(l.x2) - l.x1;
         s.vars.mod[v] = Number::dbl(std::sqrt(dy * dy + dx * dx));
-        s.label(v).tooltip = kLetters[v];
+        s.label(v).tooltip = letter(v);
         s.putLabelOnTip(v);
         const float x = l.x2 - l.x1;
         s.vars.comp[v][Axis::X] = Number::single(round2(x));
@@ -57,7 +57,7 @@ void grandezze(FormState& s) {
         showComponent(s, v, Axis::Y);
         // The direction is taken from the components as their plain text reads back.
         s.vars.ang[v] = Number::dbl(atn2(plainDouble(x), plainDouble(y), s.vars.radMode));
-        s.menu(kSetMenus[v]).caption = vectorCaption(v, s.vars.mod[v].read(), s.vars.ang[v].read(), s.vars.radMode);
+        s.menu(vectorMenu(v, VectorItem::Title)).caption = vectorCaption(v, s.vars.mod[v].read(), s.vars.ang[v].read(), s.vars.radMode);
     }
     angoli(s.vars);
     converse(s);
@@ -85,7 +85,7 @@ void showInReferenceUnits(FormState& s, Vec reference) {
             magnitude = k;
         else
             scaled(s.vars.mod[v].read(), k, refMod, magnitude);
-        s.menu(kSetMenus[v]).caption = vectorCaption(v, magnitude, s.vars.ang[v].read(), s.vars.radMode);
+        s.menu(vectorMenu(v, VectorItem::Title)).caption = vectorCaption(v, magnitude, s.vars.ang[v].read(), s.vars.radMode);
         for (Axis axis : kAxes) {
             Number& comp = s.vars.comp[v][axis];
             if (double c; scaled(comp.read(), k, refMod, c)) comp = Number::dbl(round2(c));
@@ -98,16 +98,16 @@ void showInReferenceUnits(FormState& s, Vec reference) {
 
 void converse(FormState& s) {
     for (Vec v : kVectors) {
-        if (s.checked(kConstantItems[v]))
+        if (s.checked(vectorMenu(v, VectorItem::Constant)))
             showInReferenceUnits(s, v);
         else
-            s.label(v).caption = v == Vec::R ? "R " : std::string(kLetters[v]);
+            s.label(v).caption = facts(v).labelCaption;
     }
 }
 
 double captionUnitsPerWindowUnit(const FormState& s) {
     for (Vec v : kVectors) {
-        if (!s.checked(kConstantItems[v])) continue;
+        if (!s.checked(vectorMenu(v, VectorItem::Constant))) continue;
         const double ratio = s.vars.kConst.read() / s.vars.mod[v].read();
         return std::isfinite(ratio) && ratio != 0 ? ratio : 1.0;
     }

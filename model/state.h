@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "model/elements.h"
+#include "model/vector_table.h"
 #include "model/number.h"
 
 // The whole window as plain values: what the handlers read and write, and what the real

@@ -74,7 +74,7 @@ std::string label(const Label& l) {
 
 // "modA", "modB", "modR": one field a vector.
 void vectorFields(Object& o, std::string_view prefix, const PerVector<Number>& values) {
-    for (Vec v : kVectors) o.field(std::string(prefix) + std::string(kLetters[v]), number(values[v]));
+    for (Vec v : kVectors) o.field(std::string(prefix) + std::string(letter(v)), number(values[v]));
 }
 
 std::string vars(const Vars& v) {
@@ -82,7 +82,7 @@ std::string vars(const Vars& v) {
     vectorFields(o, "mod", v.mod);
     for (Vec w : kVectors)
         for (Axis axis : kAxes)
-            o.field("comp" + std::string(kLetters[w]) + std::string(kAxisLetters[axis]), number(v.comp[w][axis]));
+            o.field("comp" + std::string(letter(w)) + std::string(kAxisLetters[axis]), number(v.comp[w][axis]));
     o.field("kConst", number(v.kConst));
     o.field("curVec", v.curVec == 0 ? "null" : std::to_string(v.curVec));
     o.field("radMode", boolean(v.radMode));
@@ -105,8 +105,8 @@ std::string dialog(const DialogRecord& d) {
 Object windowFields(const FormState& s) {
     Object lines, labels, menus;
     for (Vec v : kVectors) {
-        lines.field(kLineNames[v], line(s.line(v)));
-        labels.field(kLabelNames[v], label(s.label(v)));
+        lines.field(facts(v).lineName, line(s.line(v)));
+        labels.field(facts(v).labelName, label(s.label(v)));
     }
     for (const Element& e : elements()) {
         const MenuElement& m = s.menu(e.id);
@@ -117,7 +117,7 @@ Object windowFields(const FormState& s) {
         .field("window", Object().field("caption", quoted(s.caption)).field("backColor", jsonNumber(s.backColor)).str())
         .field("lines", lines.str())
         .field("labels", labels.str())
-        .field("topLabel", quoted(kLabelNames[s.topLabel()]))
+        .field("topLabel", quoted(facts(s.topLabel()).labelName))
         .field("menus", menus.str())
         .field("vars", vars(s.vars));
 }

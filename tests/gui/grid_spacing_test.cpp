@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "model/refresh.h"
-#include "ui/grid_painter.h"
-#include "ui/grid_spacing.h"
+#include "ui/figure/grid_painter.h"
+#include "ui/figure/grid_spacing.h"
 
 namespace fendrel {
 namespace {

@@ -8,7 +8,7 @@
 #include <QMessageBox>
 
 #include "modal_answer.h"
-#include "ui/key_mapping.h"
+#include "ui/figure/key_mapping.h"
 #include "window_test.h"
 
 namespace fendrel {

@@ -14,7 +14,7 @@ std::string checkSoundness(const FormState& s) {
     if (!coordinatesInRange(s)) return "an end point is not finite or beyond the coordinate limit";
     for (Vec v : kVectors) {
         const Label& lab = s.label(v);
-        if (!std::isfinite(lab.left) || !std::isfinite(lab.top)) return std::string(kLabelNames[v]) + " not finite";
+        if (!std::isfinite(lab.left) || !std::isfinite(lab.top)) return std::string(facts(v).labelName) + " not finite";
     }
     const Vars& vars = s.vars;
     auto finite = [](const auto& numbers) {
@@ -38,7 +38,7 @@ std::string checkRefreshed(const FormState& s) {
         if (fresh.menu(e.id).caption != s.menu(e.id).caption)
             return std::string(e.name) + ": \"" + s.menu(e.id).caption + "\" instead of \"" + fresh.menu(e.id).caption + "\"";
     for (Vec v : kVectors)
-        if (!(fresh.label(v) == s.label(v))) return std::string(kLabelNames[v]) + " differs from a fresh refresh";
+        if (!(fresh.label(v) == s.label(v))) return std::string(facts(v).labelName) + " differs from a fresh refresh";
     if (!(fresh.vars == s.vars)) return "variables differ from a fresh refresh";
     return "";
 }

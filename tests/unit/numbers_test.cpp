@@ -213,6 +213,6 @@ TEST(Magnitude, IsTheSameInEveryBuildForEachVectorAndDirection) {
         for (Vec v : kVectors) s.line(v) = line;
         grandezze(s);
         for (Vec v : kVectors)
-            EXPECT_EQ(s.vars.mod[v], Number::dbl(6154.858891028885)) << kLetters[v];
+            EXPECT_EQ(s.vars.mod[v], Number::dbl(6154.858891028885)) << letter(v);
     }
 }
