@@ -19,6 +19,6 @@ std::string vectorDescription(const FormState& s, Vec v) {
     return text;
 }
 
-bool isSelected(const FormState& s, Vec v) { return s.selected() == v; }
+bool isSelected(const FormState& s, Vec v) { return s.vars.selected == v; }
 
 }  // namespace fendrel

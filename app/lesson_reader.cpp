@@ -212,7 +212,7 @@ Lesson lessonFromText(std::string_view text) {
     const bool triangle = root["layout"].oneOf(kLayoutNames) == 1;
     s.menu(Menu::ModeA).checked = !triangle;
     s.menu(Menu::ModeB).checked = triangle;
-    s.vars.curVec = static_cast<int>(root["selected"].oneOf(kLetters)) + 1;
+    s.vars.selected = root["selected"].vector();
     setAngleUnit(s, root["angleUnit"].oneOf(kAngleUnitNames) == 1);
     if (const Field k = root["constant"]; !k.value.is_null()) {
         const double constant = round2(k.number());

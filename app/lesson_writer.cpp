@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/lesson.h"
-#include "app/same_as_shown.h"
+#include "app/shown_fields.h"
 #include "model/refresh.h"
 
 namespace fendrel {
@@ -100,7 +100,7 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
     lesson["origin"] = point(a.x1, a.y1);
     lesson["vectors"] = std::move(vectors);
     lesson["layout"] = kLayoutNames[s.modeB() ? 1 : 0];
-    lesson["selected"] = letter(s.selected().value_or(Vec::A));
+    lesson["selected"] = letter(s.vars.selected.value_or(Vec::A));
     lesson["angleUnit"] = kAngleUnitNames[s.vars.radMode ? 1 : 0];
     lesson["constant"] = s.vars.kConst.empty() ? Json() : number(s.vars.kConst.read());
     lesson["background"] = s.backColor;

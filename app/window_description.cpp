@@ -43,7 +43,7 @@ void formLoad(FormState& s, Host& host) {
     constexpr std::array<Color, 3> kBackgrounds{0x404040, 0x800000, 0x000080};
     host.randomize();
     s.bringToFront(Vec::B);
-    s.vars.curVec = 1;
+    s.vars.selected = Vec::A;
     const int choice = static_cast<int>(std::floor(host.rnd() * 3.0f)) + 1;
     paintBackground(s, kBackgrounds[static_cast<size_t>(choice - 1)]);
     recordArrowColours(s);

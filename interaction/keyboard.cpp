@@ -35,7 +35,7 @@ Vec after(Vec v, bool backwards) {
 // The first unlocked vector after the selected one is selected as a click on its label
 // selects it.
 void selectNextUnlocked(FormState& s, bool backwards) {
-    const std::optional<Vec> current = s.selected();
+    const std::optional<Vec> current = s.vars.selected;
     if (!current) return;
     for (Vec v = after(*current, backwards); v != *current; v = after(v, backwards)) {
         if (s.enabled(vectorMenu(v, VectorItem::Title))) {
@@ -57,7 +57,7 @@ void formKey(FormState& s, Key key) {
         dragFrom(s, kFigureButton, a.x1, a.y1, key);
         return;
     }
-    const std::optional<Vec> selected = s.selected();
+    const std::optional<Vec> selected = s.vars.selected;
     if (!selected) return;
     const Line& line = s.line(*selected);
     dragFrom(s, kTipButton, line.x2, line.y2, key);

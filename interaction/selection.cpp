@@ -11,7 +11,7 @@ constexpr double kRegularSize = 10;
 
 void labelClick(FormState& s, Vec v) {
     if (!s.enabled(vectorMenu(v, VectorItem::Title))) return;
-    s.vars.curVec = v == Vec::A ? 1 : v == Vec::B ? 2 : 3;
+    s.vars.selected = v;
     for (Vec l : {Vec::B, Vec::A, Vec::R}) {
         s.label(l).bold = l == v;
         s.label(l).size = l == v ? kSelectedSize : kRegularSize;

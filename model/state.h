@@ -47,7 +47,7 @@ struct Vars {
     PerVector<Number> mod;
     PerVector<PerAxis<Number>> comp;
     Number kConst;
-    int curVec = 0;                 // 1 = A, 2 = B, 3 = R; 0 while empty
+    std::optional<Vec> selected;    // the vector the left button and the arrow keys move; none while empty
     bool radMode = false;
     PerVector<Number> ang;
     std::array<Number, 3> between;  // angAB, angAR, angBR
@@ -80,8 +80,6 @@ struct FormState {
     void putLabelOnTip(Vec v) { label(v).top = line(v).y2; label(v).left = line(v).x2; }
     void bringToFront(Vec v);
     Vec topLabel() const { return stacking.back(); }
-    // The vector `curVec` names; none while it is still empty.
-    std::optional<Vec> selected() const;
 
     bool enabled(Menu m) const { return menu(m).enabled; }
     bool checked(Menu m) const { return menu(m).checked; }

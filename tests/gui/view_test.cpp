@@ -150,7 +150,7 @@ TEST_F(ViewTest, LabelsOnOneTipAreDrawnApartAndTheRingShowsTheLowerOneSelected) 
     mouse(label("LabelR"), QEvent::MouseButtonRelease, QPointF(2, 2), Qt::LeftButton, Qt::NoButton);
     action("LockR").trigger();
     ASSERT_EQ(s.topLabel(), Vec::B);
-    ASSERT_EQ(s.selected(), Vec::R);
+    ASSERT_EQ(s.vars.selected, Vec::R);
     canvas().setFocus();
     const QWidget& ring = *canvas().findChild<QWidget*>(QStringLiteral("focusRing"));
     EXPECT_TRUE(ring.isVisible() && ring.geometry().contains(label("LabelR").geometry()));

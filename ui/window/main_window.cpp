@@ -162,7 +162,7 @@ void MainWindow::render() {
 }
 
 void MainWindow::showFocusRing() {
-    if (const std::optional<Vec> selected = form_.state().selected())
+    if (const std::optional<Vec> selected = form_.state().vars.selected)
         focusRing_->surround(*labels_[*selected], canvas_->hasFocus());
 }
 
