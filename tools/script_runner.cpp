@@ -86,7 +86,6 @@ T parse(std::string_view word, const char* what) {
     return value;
 }
 
-
 class Session;
 
 // One command of the scripts: its name, what follows it (so many words, or the rest of the
