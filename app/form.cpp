@@ -14,8 +14,6 @@ namespace fendrel {
 
 namespace {
 
-constexpr int kWarningIcon = 48;
-
 // 'The lesson "PATH" could not be opened: there is no such file.'
 void reportFailure(Host& host, std::string_view message, std::string_view title, const std::string& path,
                    const LessonError& e) {

@@ -85,10 +85,10 @@ TEST_F(ViewTest, AtZoomTwoLinesLabelsAndFontsDoubleFromTheCorner) {
     EXPECT_LE(actual.exact, 3);
     EXPECT_GE(zoomed.exact, 5);
     EXPECT_LE(zoomed.covered, 2 * actual.covered);
-    EXPECT_TRUE(colourNear(paintedCanvas(), QPointF(2 * 5280 / 15.0, 2 * 2820 / 15.0), kColourR));
+    EXPECT_TRUE(colourNear(paintedCanvas(), QPointF(2 * 5340 / 15.0, 2 * 2940 / 15.0), kColourR));
     EXPECT_EQ(label("LabelA").pos(), QPoint(496, 112));
     EXPECT_EQ(label("LabelB").pos(), QPoint(928, 672));
-    EXPECT_EQ(label("LabelR").pos(), QPoint(912, 80));
+    EXPECT_EQ(label("LabelR").pos(), QPoint(928, 112));
     EXPECT_DOUBLE_EQ(label("LabelA").font().pointSizeF(), 2 * font);
     EXPECT_EQ(window.state(), before);  // no number changes
 
