@@ -92,6 +92,7 @@ void Form::newLesson() {
 }
 
 bool Form::save(const std::string& path, const std::optional<ViewSettings>& view) {
+    closeGesture();
     try {
         writeLessonFile(path, lessonText(state_, view));
     } catch (const LessonError& e) {

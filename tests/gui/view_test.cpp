@@ -104,7 +104,7 @@ TEST_F(ViewTest, AtZoomTwoLinesLabelsAndFontsDoubleFromTheCorner) {
     EXPECT_DOUBLE_EQ(label("LabelA").font().pointSizeF(), font);
 }
 
-TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosen) {
+TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosenAndAfterEachStep) {
     const QPointF centre = figureOnCanvas().center();
     for (int i = 0; i < 3; ++i) action("ZoomIn").trigger();
     EXPECT_NEAR(view().zoom(), 1.953125, 1e-12);
@@ -135,6 +135,19 @@ TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosen) {
     action("ZoomIn").trigger();
     EXPECT_FALSE(action("FitToWindow").isChecked());
     EXPECT_GT(view().zoom(), zoom);
+
+    // Fitted again, a typed answer that sends A far off the canvas is framed once it is done.
+    action("FitToWindow").trigger();
+    const ModalAnswer answer([](QWidget& modal) {
+        auto& dialog = dynamic_cast<QInputDialog&>(modal);
+        dialog.setTextValue(QStringLiteral("12000"));
+        dialog.accept();
+    });
+    action("SizeA").trigger();
+    ASSERT_TRUE(answer.answered());
+    EXPECT_NEAR(window.state().vars.mod[Vec::A].read(), 12000, 0.01);
+    EXPECT_TRUE(action("FitToWindow").isChecked());
+    EXPECT_TRUE(QRectF(canvas().rect()).adjusted(20, 20, -20, -20).contains(figureOnCanvas()));
 }
 
 TEST_F(ViewTest, LabelsOnOneTipAreDrawnApartAndTheRingShowsTheLowerOneSelected) {
