@@ -63,6 +63,17 @@ TEST(Products, ANegativeProductThatRoundsToZeroHasNoSign) {
     EXPECT_EQ(productsText(d), kStartUpReport);
 }
 
+TEST(Products, DescribeTheFigureAsTheCaptionsMeasuredIt) {
+    // Far out a single cannot hold B's .5, so the figure drag draws B as a point; the
+    // captions, and the products, still describe the B of .5 the last refresh measured.
+    const Json d = lastDump(fresh("reply 0.5\nclick Bx\nmove 2 9000000 5040\nclick Products\ndump\n"));
+    EXPECT_EQ(tip(d, "LineB"), tail(d, "LineB"));
+    EXPECT_EQ(productsText(d),
+              report("A x B x Cos(AB)=  4200 x  .5 x Cos( 90°)=  0",
+                     "A x R x Cos(AR)=  4200 x  4200 x Cos( .01°)=  17640000",
+                     "B x R x Cos(BR)=  .5 x  4200 x Cos( 89.99°)=  .25"));
+}
+
 TEST(Products, StayInWindowUnitsWhileAReferenceIsMarked) {
     EXPECT_EQ(productsText(lastDump(fresh("reply 5\nclick ca\nclick Products\ndump\n"))), kStartUpReport);
 }
