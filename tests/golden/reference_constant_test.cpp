@@ -78,12 +78,7 @@ TEST(ReferenceConstant, RefusedRepliesPutTheMarksBackAndSayWhy) {
         ASSERT_EQ(dialogs(d).items().size(), c.message ? 3u : 2u) << c.reply;
         EXPECT_TRUE(checked(d, "ca"));
         EXPECT_EQ(var(d, "kConst"), 5);
-        if (!c.message) continue;
-        const Json& box = dialogs(d)[2];
-        EXPECT_EQ(box["kind"].string(), "message");
-        EXPECT_EQ(box["text"].string(), c.message);
-        EXPECT_EQ(box["title"].string(), "Vector B");
-        EXPECT_EQ(box["buttons"].number(), 48);
+        if (c.message) expectMessage(dialogs(d)[2], c.message, "Vector B", 48);
     }
 }
 
