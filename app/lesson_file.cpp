@@ -56,6 +56,36 @@ void writeAll(int fd, std::string_view text) {
     }
 }
 
+// Where a save through a link lands: each link followed to the file it names, which need not
+// exist yet (the link is kept, and a file it names that is missing is created).
+std::filesystem::path linkedFile(std::filesystem::path path) {
+    constexpr int kMaxLinks = 40;  // as the system follows at most
+    for (int link = 0; link < kMaxLinks; ++link) {
+        std::error_code notALink;
+        const std::filesystem::path to = std::filesystem::read_symlink(path, notALink);
+        if (notALink) return path;
+        path = path.parent_path() / to;  // a relative link from its own folder
+    }
+    fail(ELOOP);
+}
+
+// As editors tell it: a file that no one may write, which even the superuser is not to
+// replace unasked, or one that the user may not write.
+bool writeProtected(const std::filesystem::path& file, const struct stat& info) {
+    if ((info.st_mode & 0222) == 0) return true;
+    return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+// The new file takes the old one's group, so that the users who share it keep it, and its
+// owner where the process may give it one (the superuser may).
+void keepOwnerAndGroup(int fd, const struct stat& old) {
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) fail(errno);
+    if (made.st_uid == old.st_uid && made.st_gid == old.st_gid) return;
+    if (::fchown(fd, old.st_uid, old.st_gid) == 0) return;
+    if (errno != EPERM || ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) fail(errno);
+}
+
 }  // namespace
 
 std::string readLessonFile(const std::string& path) {
@@ -83,29 +113,34 @@ std::string readLessonFile(const std::string& path) {
 }
 
 void writeLessonFile(const std::string& path, std::string_view text) {
-    std::error_code ignored;
-    std::filesystem::path target(path);
-    if (std::filesystem::is_symlink(target, ignored)) {
-        const auto resolved = std::filesystem::weakly_canonical(target, ignored);
-        if (!ignored) target = resolved;
-    }
+    const std::filesystem::path target = linkedFile(path);
     struct stat existing {};
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode)) fail(EISDIR);
     if (replacing && !S_ISREG(existing.st_mode)) refuse(N_("it is not a regular file"));
+    // TRANSLATORS: why a lesson file could not be saved, after "could not be saved: ".
+    if (replacing && writeProtected(target, existing)) refuse(N_("the file is write-protected"));
 
-    // A new name beside the file, created with the permissions the user's umask gives.
+    // A short new name beside the file (so that a name of 255 bytes can be saved too), created
+    // with the permissions the user's umask gives, or for the user alone until it has the old
+    // file's.
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = target.string() + ".saving-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temporary = (target.parent_path() / (".fendrel-saving-" + std::to_string(::getpid()) + "-" +
+                                             std::to_string(attempt)))
+                        .string();
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST) fail(errno);
     }
     if (fd < 0) fail(EEXIST);
     try {
         Descriptor file{fd};
-        if (replacing && ::fchmod(file.fd, existing.st_mode & 07777) != 0) fail(errno);
+        if (replacing) {
+            keepOwnerAndGroup(file.fd, existing);
+            // The permissions, without set-user-ID or set-group-ID: a lesson is no program.
+            if (::fchmod(file.fd, existing.st_mode & 0777) != 0) fail(errno);
+        }
         writeAll(file.fd, text);
         // Some file systems tell of a full disk only here, or even only when it is closed.
         if (::fsync(file.fd) != 0) fail(errno);

@@ -15,8 +15,10 @@ inline constexpr std::size_t kMaxLessonBytes = 1024 * 1024;
 std::string readLessonFile(const std::string& path);
 
 // Replaces the file's text as a whole: written to a new file beside it, then renamed over
-// it, so that a failed save leaves the previous file as it was. A link is followed, and the
-// permissions of a file that is replaced are kept.
+// it, so that a failed save leaves the previous file as it was. A link is followed to the
+// file it names, which is created if it is missing. A file that is replaced keeps its
+// permissions (but never set-user-ID or set-group-ID), its group and, where the process may
+// keep it, its owner; a write-protected one is refused.
 void writeLessonFile(const std::string& path, std::string_view text);
 
 }  // namespace fendrel

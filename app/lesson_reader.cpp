@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -102,24 +104,59 @@ void setTail(Line& l, std::array<float, 2> p) { l.x1 = p[0]; l.y1 = p[1]; }
 void setTip(Line& l, std::array<float, 2> p) { l.x2 = p[0]; l.y2 = p[1]; }
 void placeLike(Line& l, const Line& where) { l.x1 = where.x1; l.y1 = where.y1; l.x2 = where.x2; l.y2 = where.y2; }
 
+// An object or an array being read: an object's keys so far, and the key of the value read now.
+struct OpenValue {
+    std::set<std::string, std::less<>> keys;
+    std::string key;
+};
+
+// "vectors.A.tip": the keys of the open objects down to `key`.
+std::string fieldPath(const std::vector<OpenValue>& open, std::string_view key) {
+    std::string path;
+    for (std::size_t i = 0; i + 1 < open.size(); ++i)
+        if (!open[i].key.empty()) path += open[i].key + ".";
+    return path + std::string(key);
+}
+
 Json parse(std::string_view text) {
-    const auto depthLimit = [](int depth, Json::parse_event_t, Json&) {
+    std::vector<OpenValue> open;
+    const auto check = [&open](int depth, Json::parse_event_t event, Json& parsed) {
         if (depth > kMaxDepth)
             refuse(N_("it is nested more than {depth} levels deep"), {{"depth", std::to_string(kMaxDepth)}});
+        using Event = Json::parse_event_t;
+        if (event == Event::object_start || event == Event::array_start) open.emplace_back();
+        if (event == Event::object_end || event == Event::array_end) open.pop_back();
+        if (event == Event::key) {
+            const std::string& key = parsed.get_ref<const std::string&>();
+            // TRANSLATORS: {field} names a field as the file writes it ("vectors.A.tip").
+            constexpr const char* kTwice = N_("\"{field}\" appears twice");
+            if (!open.back().keys.insert(key).second) refuse(kTwice, {{"field", fieldPath(open, key)}});
+            open.back().key = key;
+        }
         return true;
     };
-    try {
-        return Json::parse(text.begin(), text.end(), depthLimit);
-    } catch (const Json::parse_error& e) {
-        const std::size_t at = std::min(e.byte > 0 ? e.byte - 1 : 0, text.size());
+    // A position of the text that breaks JSON's rules, by its line and column.
+    const auto notJsonAt = [text](std::size_t at) {
         const std::string_view before = text.substr(0, at);
         const std::size_t line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
         const std::size_t column = at - (before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1) + 1;
         refuse(N_("it is not valid JSON (line {line}, column {column})"),
                {{"line", std::to_string(line)}, {"column", std::to_string(column)}});
+    };
+    // The parser ends the text at a NUL byte: the text before it must be the whole value, and
+    // the NUL itself is refused where it stands.
+    const std::size_t nul = text.find('\0');
+    const std::string_view value = text.substr(0, nul);
+    Json json;
+    try {
+        json = Json::parse(value.begin(), value.end(), check);
+    } catch (const Json::parse_error& e) {
+        notJsonAt(std::min(e.byte > 0 ? e.byte - 1 : 0, value.size()));
     } catch (const Json::out_of_range&) {
         refuse(N_("it holds a number too large to use"));
     }
+    if (nul != std::string_view::npos) notJsonAt(nul);
+    return json;
 }
 
 void checkFormat(const Field& root) {

@@ -45,15 +45,23 @@ std::string_view original(std::string_view text) {
     return context == std::string_view::npos ? text : text.substr(context + 1);
 }
 
-// "de_DE.UTF-8@euro" as "de_DE".
-std::string withoutCodeset(std::string_view code) { return std::string(code.substr(0, code.find_first_of(".@"))); }
+// The language of a locale name, "de_DE" of "de_DE.UTF-8@euro": letters, digits and '_'
+// before its codeset and modifier. Empty for a name of any other shape ("../x", "\xff").
+std::string languageOf(std::string_view code) {
+    const std::string_view language = code.substr(0, code.find_first_of(".@"));
+    const auto isNamePart = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    };
+    return std::all_of(language.begin(), language.end(), isNamePart) ? std::string(language) : std::string();
+}
 
-bool isEnglish(const std::string& code) {
-    return code.empty() || code == "C" || code == "POSIX" || code == "en" || code.starts_with("en_");
+bool isEnglish(const std::string& language) {
+    return language == "C" || language == "POSIX" || language == "en" || language.starts_with("en_");
 }
 
 // The catalogue's own name for CODE: "pt_BR" as it is, "de_AT" as "de"; empty if none.
 std::string catalogueFor(const std::string& code, const std::string& localeDir) {
+    if (code.empty()) return {};
     for (const std::string& name : {code, code.substr(0, code.find('_'))}) {
         std::error_code error;
         if (std::filesystem::is_regular_file(localeDir + "/" + name + "/LC_MESSAGES/" + kDomain + ".mo", error))
@@ -179,8 +187,8 @@ char typedDecimalSeparator() {
 }
 
 bool useLanguage(std::string_view code, const std::string& localeDir) {
-    const std::string wanted = withoutCodeset(code);
-    if (isEnglish(wanted)) {
+    const std::string wanted = languageOf(code);
+    if (code.empty() || isEnglish(wanted)) {
         useEnglish();
         return true;
     }
@@ -203,17 +211,18 @@ bool useLanguage(std::string_view code, const std::string& localeDir) {
 
 std::string desktopLanguage(const std::string& localeDir) {
     if (const char* list = std::getenv("LANGUAGE"); list && *list) {
-        std::string_view entries(list);
-        while (!entries.empty()) {
-            const std::string entry = withoutCodeset(entries.substr(0, entries.find(':')));
-            if (isEnglish(entry) && !entry.empty()) return {};
+        for (std::string_view entries(list);;) {
+            const std::size_t colon = entries.find(':');
+            const std::string entry = languageOf(entries.substr(0, colon));
+            if (isEnglish(entry)) return {};
             if (!catalogueFor(entry, localeDir).empty()) return entry;
-            entries.remove_prefix(std::min(entries.size(), entries.find(':') + 1));
+            if (colon == std::string_view::npos) break;
+            entries.remove_prefix(colon + 1);
         }
     }
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
         if (const char* value = std::getenv(variable); value && *value) {
-            const std::string code = withoutCodeset(value);
+            const std::string code = languageOf(value);
             return isEnglish(code) || catalogueFor(code, localeDir).empty() ? std::string() : code;
         }
     return {};

@@ -65,8 +65,9 @@ std::string shownNumber(Number v);
 char typedDecimalSeparator();
 
 // Chooses the language of the catalogue in LOCALE_DIR/CODE/LC_MESSAGES/fendrel.mo (CODE as
-// "de", "pt_BR" or "de_DE.UTF-8"). English, "C" and "POSIX" need none. False, and English
-// kept, when there is no catalogue for CODE.
+// "de", "pt_BR", "de_DE.UTF-8" or "de@euro": a codeset or modifier names its language).
+// English, "C" and "POSIX" need none. False, and English kept, when there is no catalogue for
+// CODE, or CODE is no locale name ("../x").
 bool useLanguage(std::string_view code, const std::string& localeDir);
 
 // The language the desktop asks for, as gettext programs read it: the first of LANGUAGE's

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/json_dump.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -17,13 +18,42 @@ std::string jsonNumber(double v) {
 
 namespace {
 
+// How many bytes the UTF-8 character at the start of `text` takes; 0 when they are none
+// (a stray continuation byte, an overlong form, a surrogate, beyond U+10FFFF, cut short).
+std::size_t utf8Length(std::string_view text) {
+    const auto byte = [text](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
+    const unsigned lead = byte(0);
+    if (lead < 0x80) return 1;
+    // The range of the second byte, narrower after some lead bytes; the later ones are 80..BF.
+    unsigned low = 0x80, high = 0xBF;
+    std::size_t length = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+    if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+    if (length == 0 || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
+}
+
 // Quotes and backslashes escaped, line breaks and tabs by their short escapes, the other
-// control characters as \u00XX.
+// control characters as \u00XX; each byte that is no part of a UTF-8 character (a file name
+// can hold any) as U+FFFD, so that the dump is UTF-8 throughout.
 std::string quoted(std::string_view text) {
     std::string out = "\"";
-    for (char c : text) {
+    while (!text.empty()) {
+        const std::size_t length = utf8Length(text);
+        const char c = text.front();
         const char* shortEscape = c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : nullptr;
-        if (c == '"' || c == '\\') {
+        if (length == 0) {
+            out += "\uFFFD";
+        } else if (length > 1) {
+            out.append(text.substr(0, length));
+        } else if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
         } else if (shortEscape) {
@@ -35,6 +65,7 @@ std::string quoted(std::string_view text) {
         } else {
             out += c;
         }
+        text.remove_prefix(std::max<std::size_t>(length, 1));
     }
     return out + "\"";
 }

@@ -3,6 +3,7 @@
 #include "tools/script_runner.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -217,6 +218,28 @@ private:
     std::unique_ptr<Form> form_;
 };
 
+// A script line of any length could take all the memory: a longer one is an error.
+constexpr std::size_t kMaxLineBytes = 1024 * 1024;
+
+// Reads the next line, without its line break, and stops reading it once it is longer than
+// the longest line allowed. False at the end of the script, or when it cannot be read on.
+bool readLine(std::istream& in, std::string& line) {
+    line.clear();
+    bool tookAny = false;
+    std::array<char, 4096> chunk;
+    while (line.size() <= kMaxLineBytes) {
+        in.getline(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        const bool ended = !in.fail() && !in.eof();  // at a line break, which is taken too
+        const auto taken = static_cast<std::size_t>(in.gcount());
+        tookAny = tookAny || taken > 0;
+        line.append(chunk.data(), ended ? taken - 1 : taken);
+        if (ended) return true;
+        if (in.eof() || in.bad()) return tookAny && !in.bad();
+        in.clear();  // the chunk is full and the line goes on
+    }
+    return true;
+}
+
 }  // namespace
 
 int runScript(std::istream& in, std::ostream& out, std::ostream& err) {
@@ -228,8 +251,8 @@ int runScript(std::istream& in, std::ostream& out, std::ostream& err) {
             return status;
         };
         errno = 0;  // so that the reason given for a failed read is that read's own
-        if (!std::getline(in, line))
-            return in.bad() ? stop("the script could not be read" + systemReason(), 1) : 0;
+        if (!readLine(in, line)) return in.bad() ? stop("the script could not be read" + systemReason(), 1) : 0;
+        if (line.size() > kMaxLineBytes) return stop("the line is longer than 1 MiB", 2);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const size_t first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == '#') continue;

@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/recent_files.h"
 
+#include <optional>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace fendrel {
 
@@ -13,13 +16,23 @@ namespace {
 
 const QString kKey = QStringLiteral("recentLessons");
 
-// ~/.config/fendrel/fendrel.conf
+// ~/.config/fendrel/fendrel.conf, or none when that is something else than a file: reading a
+// named pipe or a device would wait for ever, and writing one would feed it.
+std::optional<QString> settingsFile() {
+    const QString path =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/fendrel/fendrel.conf");
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile()) return std::nullopt;
+    return path;
+}
+
 QStringList storedPaths() {
-    return QSettings(QStringLiteral("fendrel"), QStringLiteral("fendrel")).value(kKey).toStringList();
+    const auto file = settingsFile();
+    return file ? QSettings(*file, QSettings::IniFormat).value(kKey).toStringList() : QStringList();
 }
 
 void storePaths(const QStringList& paths) {
-    QSettings(QStringLiteral("fendrel"), QStringLiteral("fendrel")).setValue(kKey, paths);
+    if (const auto file = settingsFile()) QSettings(*file, QSettings::IniFormat).setValue(kKey, paths);
 }
 
 }  // namespace

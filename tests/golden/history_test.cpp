@@ -143,6 +143,7 @@ TEST(History, OnlyTheLastThousandStepsAreKept) {
     EXPECT_EQ(depth(d[1]), (Depth{1000, 0}));
     EXPECT_EQ(depth(d[2]), (Depth{0, 1000}));
     EXPECT_EQ(stateDifference(d[0], d[2]), "") << "undo stops at the state after the two forgotten steps";
+    EXPECT_TRUE(d[2]["file"]["modified"].boolean()) << "the unchanged start was forgotten with them";
 }
 
 TEST(History, DriverCommands) {

@@ -6,9 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 
 #include "scenario.h"
 
@@ -68,6 +72,7 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
     const std::vector<Case> cases{
         {"missing", "", "there is no such file or folder"},
         {"a folder", "", "it is a folder"},
+        {"a named pipe", "", "it is not a regular file"},
         {"unreadable", "", "permission denied"},
         {"too large", std::string(1024 * 1024 + 1, ' '), "it is larger than 1 MiB"},
         {"not JSON", "{\n  \"format\": fendrel\n}", "it is not valid JSON (line 2, column 14)"},
@@ -75,6 +80,9 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
         {"another format", edited([](auto& j) { j["format"] = "svg"; }), "it is not a Fendrel lesson"},
         {"no object", "[1, 2]", "it is not a Fendrel lesson"},
         {"newer", edited([](auto& j) { j["version"] = 2; }), "it was written by a newer version of Fendrel (lesson version 2)"},
+        {"fractional version", edited([](auto& j) { j["version"] = 1.5; }), "\"version\" must be a whole number from 1 up"},
+        {"twice", R"({"vectors": {"A": {"tip": [0, 0], "tip": [1, 1]}}})", "\"vectors.A.tip\" appears twice"},
+        {"trailing NUL", std::string("{}\n\0", 4), "it is not valid JSON (line 2, column 1)"},
         {"missing field", edited([](auto& j) { j["vectors"]["B"].erase("tip"); }),
          "the field \"vectors.B.tip\" is missing"},
         {"wrong type", edited([](auto& j) { j["vectors"]["R"]["locked"] = "yes"; }),
@@ -90,6 +98,9 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
         {"two references", edited([](auto& j) { j["vectors"]["A"]["reference"] = true; j["vectors"]["B"]["reference"] = true; }),
          "only one vector can be the reference vector, not 2"},
         {"colour", edited([](auto& j) { j["background"] = 0x1000000; }), "\"background\" must be a colour from 0 to 16777215"},
+        {"fraction", edited([](auto& j) { j["background"] = 0.5; }), "\"background\" must be a colour from 0 to 16777215"},
+        {"zoom in", edited([](auto& j) { j["view"]["zoom"] = std::nextafter(4.0, 5.0); }), "\"view.zoom\" must be a zoom from 0.5 to 4"},
+        {"zoom out", edited([](auto& j) { j["view"]["zoom"] = std::nextafter(0.5, 0.0); }), "\"view.zoom\" must be a zoom from 0.5 to 4"},
         {"odd layout", edited([](auto& j) { j["layout"] = "triangle"; }), "in the triangle layout B must end at R's tip"},
         {"no constant", edited([](auto& j) { j["vectors"]["A"]["reference"] = true; }),
          "the reference vector needs a \"constant\""},
@@ -97,6 +108,7 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
     for (const Case& c : cases) {
         const std::string bad = path(c.what);
         if (c.what == std::string("a folder")) fs::create_directory(bad);
+        if (c.what == std::string("a named pipe")) ::mkfifo(bad.c_str(), 0600);
         if (!c.text.empty()) write(c.what, c.text);
         if (c.what == std::string("unreadable")) {
             if (::geteuid() == 0) continue;  // the superuser reads every file
@@ -148,6 +160,36 @@ TEST_F(Lessons, ASaveThatFailsSaysWhyAndKeepsTheWindowsFile) {
     EXPECT_EQ(dialogs(d)[0]["text"].string(),
               "The lesson \"" + nowhere + "\" could not be saved: there is no such file or folder.");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "no file left behind";
+}
+
+TEST_F(Lessons, ASaveKeepsTheGroupAndOwnerDropsSetIdsRefusesAProtectedFileAndFollowsALink) {
+    const std::string nobody = "setpriv --reuid=nobody --regid=nogroup --groups=users ";
+    const std::string kept = "grep -q 'saved: the file is write-protected' $D/dump && test $(cat $F) = old";
+    // Who saves (the test itself, or nobody as a member of users), the name saved, and shell
+    // commands on the folder $D and the file $F: one that makes what the save meets (it fails
+    // where it needs the superuser), and one that holds after the driver's program saved.
+    const std::vector<std::array<std::string, 4>> rows{
+        {"", "a", "printf old >$F && chown nobody:nogroup $F && chmod 6755 $F", "test $(stat -c %a:%U:%G $F) = 755:nobody:nogroup"},
+        {nobody, "a", "chgrp users $D && chmod 770 $D && printf old >$F && chgrp users $F && chmod 660 $F",
+         "test $(stat -c %a:%U:%G $F) = 660:nobody:users"},
+        {"", "a", "printf old >$F && chmod 444 $F", kept},
+        {nobody, "a", "chmod 777 $D && printf old >$F", kept},
+        {"", "a", "ln -s b $F", "test -L $F && grep -q version $D/b"},
+        {"", std::string(255, 'n'), "true", "grep -q version $F"},
+        {"", "\xff", "true", "grep -q version $F && iconv -f UTF-8 -t UTF-8 $D/dump >/dev/null"},
+    };
+    for (const auto& [saver, name, make, holds] : rows) {
+        fs::remove_all(dir);
+        fs::create_directory(dir);
+        ::setenv("D", dir.c_str(), 1);
+        ::setenv("F", path(name).c_str(), 1);
+        if ((!saver.empty() && ::geteuid() != 0) || std::system(make.c_str()) != 0) {
+            std::cout << "skipped, it needs the superuser: " << make << '\n';
+            continue;
+        }
+        const std::string save = "printf 'load\\nsave %s\\ndump\\n' \"$F\" | " + saver + FENDREL_SCRIPT " >$D/dump";
+        EXPECT_EQ(std::system((save + " && " + holds + " && ! ls -A $D | grep -q saving").c_str()), 0) << holds;
+    }
 }
 
 TEST_F(Lessons, NewStartsAfreshWithOneRandomDraw) {

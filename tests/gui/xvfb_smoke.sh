@@ -1,16 +1,20 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 The Fendrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real window on a virtual X server: it carries the class its desktop entry names, the
-# arrows are painted where their window units put them, and a left-button drag with real
-# button state moves A's tip.
+# The real window on a virtual X server: it opens in English on a desktop of a language that
+# has no catalogue and with settings that are a named pipe, carries the class its desktop
+# entry names, the arrows are painted where their window units put them, and a left-button
+# drag with real button state moves A's tip.
 # Usage: xvfb_smoke.sh FENDREL XWD_PIXELS DESKTOP_ENTRY
 set -u
 app=$1
 pixels=$2
 entry=$3
 source "$(dirname "$0")/xvfb_session.sh"
+export LANGUAGE=ja:nl XDG_CONFIG_HOME=$(mktemp -d)
+mkdir "$XDG_CONFIG_HOME/fendrel" && mkfifo "$XDG_CONFIG_HOME/fendrel/fendrel.conf"
 window_session_open "$app" "$pixels"
+trap 'session_stop; rm -rf "$WORK" "$XDG_CONFIG_HOME"' EXIT
 echo "window $WIDTH x $HEIGHT at ($X, $Y), canvas from y = $CANVAS_TOP"
 # The desktop matches the window to its entry, and so to its name and icon, by class.
 class=$(sed -n 's/^StartupWMClass=//p' "$entry")

@@ -38,12 +38,17 @@ TEST(DesktopLanguage, IsTheFirstOfTheVariablesThatHasACatalogueOrIsEnglish) {
         const char* lang;
         const char* chosen;
     };
+    const std::string kLong = std::string(50000, 'j') + std::string(50000, ':');
     const Case cases[] = {
         {"fr:de", "", "", "de_DE.UTF-8", "fr"},  {"xx:pt_BR", "", "", "", "pt_BR"},
         {"en:de", "", "", "", ""},               {"", "pl_PL.UTF-8", "", "de_DE", "pl_PL"},
         {"", "C", "de_DE", "de_DE", ""},         {"", "", "it_IT.UTF-8@euro", "C", "it_IT"},
         {"", "", "", "es_MX.UTF-8", "es_MX"},    {"", "", "", "nl_NL.UTF-8", ""},
         {"", "", "", "", ""},
+        // Lists and names that have no catalogue, of any shape and length, end in English.
+        {"ja", "", "", "", ""},   {"nl:ru", "", "", "", ""},           {"ja:", "", "", "", ""}, {":", "", "", "", ""},
+        {kLong.c_str(), "", "", "", ""}, {"", kLong.c_str(), "", "", ""}, {"", "", "", "../de", ""},
+        {"de.UTF-8@euro", "", "", "", "de"},  {"\xff\xfe:.:@:pl", "", "", "", "pl"},
     };
     for (const Case& c : cases) {
         const std::pair<const char*, const char*> variables[] = {
@@ -51,4 +56,11 @@ TEST(DesktopLanguage, IsTheFirstOfTheVariablesThatHasACatalogueOrIsEnglish) {
         for (const auto& [name, value] : variables) *value ? ::setenv(name, value, 1) : ::unsetenv(name);
         EXPECT_EQ(desktopLanguage(LOCALE_DIR), c.chosen) << c.language << "|" << c.all << "|" << c.messages << "|" << c.lang;
     }
+}
+
+TEST(ChosenLanguage, IsACatalogueOrEnglishWhateverItsCodesetOrModifierAndNothingElse) {
+    for (const auto& [code, chosen] : {std::pair{"de.UTF-8", "de"}, {"de@euro", "de"}, {"en.UTF-8", ""}, {"C.UTF-8", ""},
+                                       {"xx", "refused"}, {"../../tmp/x", "refused"}, {"de/../fr", "refused"}})
+        EXPECT_EQ(useLanguage(code, LOCALE_DIR) ? languageInUse() : "refused", chosen) << code;
+    useLanguage("C", LOCALE_DIR);
 }
