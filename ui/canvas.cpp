@@ -94,6 +94,10 @@ void Canvas::showView(const ViewSettings& view, QPointF origin) {
 
 void Canvas::frameFigure() { showFramed(view_); }
 
+void Canvas::keepFitted() {
+    if (view_.fitToWindow) frameFigure();
+}
+
 void Canvas::showFramed(ViewSettings view) {
     const Framing framed = framing(figureBox_, size(), units().atZoom(1.0));
     view.zoom = framed.zoom;
@@ -161,10 +165,10 @@ void Canvas::paintBackground(QPainter& painter, const WindowUnits& units) {
     paintGrid(painter, QRectF(rect()), units.toPixels(a.x1, a.y1), units.toPixels(*spacing, *spacing), toQColor(background_));
 }
 
-// A window the teacher resizes is framed again while fitting; a figure that moves is not.
+// A window the teacher resizes is framed again while fitting.
 void Canvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (view_.fitToWindow) frameFigure();
+    keepFitted();
 }
 
 // Accepting the press keeps the implicit grab on the canvas, so a drag goes on over the

@@ -90,6 +90,13 @@ void expectPrompt(const Json& dialog, std::string_view text, std::string_view ti
     EXPECT_EQ(dialog["default"].string(), defaultText);
 }
 
+void expectMessage(const Json& dialog, std::string_view text, std::string_view title, double buttons) {
+    EXPECT_EQ(dialog["kind"].string(), "message");
+    EXPECT_EQ(dialog["text"].string(), text);
+    EXPECT_EQ(dialog["title"].string(), title);
+    EXPECT_EQ(dialog["buttons"].number(), buttons);
+}
+
 Json expectNoTrace(std::string_view setup, std::string_view attempt) {
     const Json before = lastDump(fresh(std::string(setup) + "dump\n"));
     Json after = lastDump(fresh(std::string(setup) + std::string(attempt) + "dump\n"));

@@ -62,6 +62,9 @@ std::string stateDifference(const Json& before, const Json& after);
 void expectPrompt(const Json& dialog, std::string_view text, std::string_view title,
                   std::string_view defaultText = "");
 
+// Expects `dialog` to be a message box with this text, title and buttons value.
+void expectMessage(const Json& dialog, std::string_view text, std::string_view title, double buttons);
+
 // Expects that `attempt`, run on a fresh window after `setup`, changes nothing in the window
 // state; returns the dump taken after the attempt (its dialogs show what was asked).
 Json expectNoTrace(std::string_view setup, std::string_view attempt);
