@@ -125,3 +125,13 @@ TEST(AngleEntry, CancelOrARefusedReplyLeavesNoTrace) {
     }
     expectNoTrace("click LockB\n", "cancel\nclick AngleR\n");
 }
+
+TEST(AngleEntry, UsesTheStoredMagnitudeNotTheDrawnLength) {
+    // "Mode B" on a figure whose R is not A + B draws B 3129.22 long while its stored
+    // magnitude is 3240.
+    const Json d = lastDump(fresh(apart("click ModeB\nreply 90\nclick AngleB\ndump\n")));
+    expectPrompt(dialogs(d)[0], "Degrees", "New value for angle B");
+    EXPECT_EQ(tail(d, "LineB"), (Point{3720, 840}));
+    EXPECT_EQ(tip(d, "LineB"), (Point{3720, -2400}));
+    EXPECT_EQ(caption(d, "SetB"), "B= 3240, 90°");
+}

@@ -37,3 +37,12 @@ TEST(AngleUnit, ZeroVectorPointsThreeQuartersOfATurn) {
     EXPECT_EQ(caption(d, "SetA"), "A= 0, 4.71 r");
     EXPECT_EQ(var(d, "angA"), 4.712388981);
 }
+
+TEST(AngleUnit, RefreshesFromTheLinesAsTheyStand) {
+    // "Mode B" drew B as (3120, -240) without a refresh.
+    const Json d = lastDump(fresh(apart("click ModeB\nclick AngleMode\ndump\n")));
+    EXPECT_EQ(caption(d, "SetB"), "B= 3129.22, .08 r");
+    EXPECT_EQ(caption(d, "By"), "By= 240");
+    EXPECT_EQ(var(d, "angB"), 0.07677189126977804);
+    EXPECT_EQ(var(d, "angAB"), 1.49);
+}

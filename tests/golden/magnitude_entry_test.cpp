@@ -148,3 +148,11 @@ TEST(MagnitudeEntry, ZeroBGetsItsLengthAndRFollows) {
     EXPECT_EQ(tip(d, "LineR"), (Point{3720, 1340}));
     EXPECT_EQ(caption(d, "SetB"), "B= 500, 270°");
 }
+
+TEST(MagnitudeEntry, CancelDoesNotRefresh) {
+    // After "Mode B" B's menu is stale; a refresh would rewrite it.
+    for (const char* item : {"SizeA", "SizeB"}) {
+        const Json d = expectNoTrace(apart("click ModeB\n"), std::string("cancel\nclick ") + item + "\n");
+        EXPECT_EQ(caption(d, "SetB"), "B= 3240, 0°") << item;
+    }
+}

@@ -243,3 +243,33 @@ TEST(PointerDispatch, NoButtonMiddleButtonOrBothButtonsDoNothing) {
         EXPECT_EQ(stateDifference(before, d), "") << "button " << button;
     }
 }
+
+// A figure whose menus describe lines as they no longer stand: what refreshes shows.
+TEST(StaleCaptions, FirstDragMakesTheResultantTheSum) {
+    const Json d = lastDump(fresh(apart("move 1 3720 840\ndump\n")));
+    EXPECT_EQ(tip(d, "LineR"), (Point{6960, 840}));
+    EXPECT_EQ(caption(d, "SetR"), "R= 5304.49, 52.35°");
+}
+
+TEST(StaleCaptions, LockedAMovesNothingButTheRefreshStillRuns) {
+    // "Mode B" then "Mode A" leaves B's line at (3120, -240) with B's menu still showing
+    // 3240: only a refresh rewrites it.
+    const Json before = lastDump(fresh(apart("click ModeB\nclick ModeA\nclick LockA\ndump\n")));
+    EXPECT_EQ(caption(before, "SetB"), "B= 3240, 0°");
+    const Json d = lastDump(fresh(apart("click ModeB\nclick ModeA\nclick LockA\nmove 1 5000 2000\ndump\n")));
+    for (const char* line : {"LineA", "LineB", "LineR"}) EXPECT_EQ(tip(d, line), tip(before, line)) << line;
+    EXPECT_EQ(caption(d, "SetB"), "B= 3129.22, 4.4°");
+    EXPECT_EQ(var(d, "modB"), 3129.217154497271);
+    // In Mode B too: the drag moves nothing, its refresh measures B as drawn.
+    const Json b = lastDump(fresh(apart("click ModeB\nclick LockA\nmove 1 5000 2000\ndump\n")));
+    EXPECT_EQ(tip(b, "LineB"), (Point{6840, 600}));
+    EXPECT_EQ(caption(b, "SetB"), "B= 3129.22, 4.4°");
+}
+
+TEST(StaleCaptions, FigureDragAndLabelClickRefreshNothing) {
+    for (const char* event : {"move 2 100 -300\n", "click LabelB\n"}) {
+        const Json d = lastDump(fresh(apart(std::string("click ModeB\n") + event + "dump\n")));
+        EXPECT_EQ(caption(d, "SetB"), "B= 3240, 0°") << event;
+        EXPECT_EQ(var(d, "modB"), 3240) << event;
+    }
+}

@@ -74,3 +74,8 @@ TEST(OutOfRange, ARejectedCommandLeavesTheWindowUsable) {
     EXPECT_EQ(tip(d, "LineR"), (Point{6960, 2940}));
     EXPECT_EQ(var(d, "modA"), 2100);
 }
+
+TEST(OutOfRange, ARejectedTipDragDoesNotRefresh) {
+    // After "Mode B" B's caption is stale: a refresh would rewrite it.
+    expectNoTrace(apart("click ModeB\n"), "move 1 20000000 5\n");
+}

@@ -84,3 +84,13 @@ TEST(ModeItems, ModeBWithRsTipOnAsTipDrawsAZeroLengthBThere) {
     EXPECT_EQ(labelAt(d, "LabelB"), (Point{3720, 840}));
     EXPECT_EQ(caption(d, "SetB"), "B= 0, 270°");
 }
+
+TEST(ModeItems, ModeBDrawsBToRsTipAndKeepsTheMenusEvenWhereRIsNotTheSum) {
+    const Json before = lastDump(fresh(apart("dump\n")));
+    const Json d = lastDump(fresh(apart("click ModeB\ndump\n")));
+    EXPECT_EQ(tail(d, "LineB"), (Point{3720, 840}));
+    EXPECT_EQ(tip(d, "LineB"), (Point{6840, 600}));
+    EXPECT_EQ(labelAt(d, "LabelB"), (Point{6840, 600}));
+    EXPECT_EQ(firstDifference(before["menus"], d["menus"], {"checked"}), "");
+    EXPECT_EQ(firstDifference(before["vars"], d["vars"]), "");
+}

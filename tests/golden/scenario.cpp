@@ -39,6 +39,10 @@ Json lastDump(std::string_view script) {
 
 std::string fresh(std::string_view commands) { return std::string(kFreshWindow) + std::string(commands); }
 
+std::string apart(std::string_view commands) {
+    return "open " GOLDEN_DATA_DIR "/resultant_apart.fendrel\n" + std::string(commands);
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) throw std::runtime_error("cannot read " + path);

@@ -33,6 +33,11 @@ Json lastDump(std::string_view script);
 // kFreshWindow followed by `commands`.
 std::string fresh(std::string_view commands);
 
+// `commands` after opening a lesson whose R is not A + B (R's tip at (6840, 600), A's and
+// B's as at start-up), as a lesson may keep a figure: its menus show R as drawn. Until a
+// command adds the vectors up again, what runs a refresh and what does not shows.
+std::string apart(std::string_view commands);
+
 std::string readFile(const std::string& path);
 
 // A point in window units, compared exactly.
