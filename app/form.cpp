@@ -14,8 +14,6 @@ namespace fendrel {
 
 namespace {
 
-constexpr int kWarningIcon = 48;
-
 // 'The lesson "PATH" could not be opened: there is no such file.'
 void reportFailure(Host& host, std::string_view message, std::string_view title, const std::string& path,
                    const LessonError& e) {
@@ -94,6 +92,7 @@ void Form::newLesson() {
 }
 
 bool Form::save(const std::string& path, const std::optional<ViewSettings>& view) {
+    closeGesture();
     try {
         writeLessonFile(path, lessonText(state_, view));
     } catch (const LessonError& e) {

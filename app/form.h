@@ -39,9 +39,10 @@ public:
 
     // File › New: the window as after start-up, its load handler run again; no steps, no file.
     void newLesson();
-    // Writes the window as it stands, with the view it is drawn in, as the lesson file PATH,
-    // which becomes the window's file. Changes nothing else and is no step; it leaves an open
-    // gesture open. On failure a message box says why and nothing changes.
+    // Closes an open gesture, as a release would; then writes the window as it stands, with
+    // the view it is drawn in, as the lesson file PATH, which becomes the window's file.
+    // Changes nothing else and is no step. On failure a message box says why and nothing
+    // else changes.
     bool save(const std::string& path, const std::optional<ViewSettings>& view = std::nullopt);
     // The window becomes exactly the lesson in PATH, with no steps, and PATH its file (or, for
     // an example the user is not to change, no file). A file that cannot be read or is no

@@ -19,7 +19,7 @@ FormState initialForm() {
     s.lines = {
         Line{3720, 5040, 3720, 840, 0x8080FF, 3},
         Line{3720, 5040, 6960, 5040, 0x00FF00, 3},
-        Line{3720, 5040, 6840, 600, 0x00FFFF, 3},
+        Line{3720, 5040, 6960, 840, 0x00FFFF, 3},
     };
     s.labels = {
         Label{3600, 480, std::string(facts(Vec::A).labelCaption), "", 0x8080FF, 0x800000, true, 12},

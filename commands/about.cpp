@@ -31,7 +31,7 @@ void infoClick(FormState&, Host& host, Vec) {
                      {{"language", _(C_("name of this translation's language", "English"))}});
     }
     // TRANSLATORS: the title of the box that says who made the program.
-    host.messageBox(text, 64, _("INFO"));
+    host.messageBox(text, kInformationIcon, _("INFO"));
 }
 
 }  // namespace fendrel

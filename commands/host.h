@@ -8,6 +8,9 @@
 
 namespace fendrel {
 
+inline constexpr int kWarningIcon = 48;
+inline constexpr int kInformationIcon = 64;
+
 // What the window logic asks of the system it runs on beyond its own state: the modal
 // input prompt, the modal message box and the random generator.
 class Host {
@@ -19,7 +22,7 @@ public:
                                                 std::string_view defaultText) = 0;
 
     // Shows the message and waits until it is closed. The character 13 breaks lines;
-    // buttons 0 is a lone OK button, 64 adds the information icon.
+    // buttons 0 is a lone OK button, kInformationIcon or kWarningIcon adds that icon.
     virtual void messageBox(std::string_view text, int buttons, std::string_view title) = 0;
 
     virtual void randomize() = 0;  // seed from the time of day

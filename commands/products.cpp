@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <cmath>
 #include <string>
 
 #include "commands/commands.h"
-#include "model/angles.h"
 #include "model/numbers.h"
+#include "model/refresh.h"
 #include "model/translation.h"
 
 namespace fendrel {
@@ -14,14 +13,20 @@ namespace {
 
 constexpr char kCR = '\r';
 
-// "A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  .18"
-std::string productLine(Vec first, Vec second, double mod1, double mod2, double angle, bool radMode) {
-    const double r1 = round2(mod1);
-    const double r2 = round2(mod2);
-    const double theta = radMode ? angle : angle / kDegreesPerRadian;
-    const double product = round2((r1 * r2) * std::cos(theta));
+// The scalar product of two vectors, from their components as the last refresh measured
+// them (single precision, widened exactly) and not from the rounded captions, so that
+// perpendicular vectors give 0.
+double scalarProduct(const FormState& s, Vec first, Vec second) {
+    const PerAxis<float> a = measuredComponents(s.measured[first]);
+    const PerAxis<float> b = measuredComponents(s.measured[second]);
+    return round2(static_cast<double>(a[Axis::X]) * b[Axis::X] + static_cast<double>(a[Axis::Y]) * b[Axis::Y]);
+}
+
+// "A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  0"
+std::string productLine(const FormState& s, Vec first, Vec second, double angle) {
+    const Vars& v = s.vars;
     // TRANSLATORS: one line of the scalar products report, "A x B x Cos(AB)=  4200 x  3240 x
-    // Cos( 90°)=  .18": {first} and {second} are two vectors' letters, {firstMagnitude} and
+    // Cos( 90°)=  0": {first} and {second} are two vectors' letters, {firstMagnitude} and
     // {secondMagnitude} their magnitudes, {angle} the angle between them and {unit} its unit
     // as translated below, {product} the scalar product. Each number has a blank before it
     // unless negative.
@@ -29,27 +34,26 @@ std::string productLine(Vec first, Vec second, double mod1, double mod2, double 
                   "Cos({angle}{unit})= {product}"),
                 {{"first", letter(first)},
                  {"second", letter(second)},
-                 {"firstMagnitude", shownNumber(r1)},
-                 {"secondMagnitude", shownNumber(r2)},
+                 {"firstMagnitude", shownNumber(round2(v.mod[first].read()))},
+                 {"secondMagnitude", shownNumber(round2(v.mod[second].read()))},
                  {"angle", shownNumber(angle)},
                  // TRANSLATORS: the unit after an angle of the products report, in radians.
-                 {"unit", radMode ? _(C_("radians in the products report", "r"))
-                                  : _(C_("degrees in the products report", "\u00B0"))},
-                 {"product", shownNumber(product)}});
+                 {"unit", v.radMode ? _(C_("radians in the products report", "r"))
+                                    : _(C_("degrees in the products report", "\u00B0"))},
+                 {"product", shownNumber(scalarProduct(s, first, second))}});
 }
 
 }  // namespace
 
 void productsClick(FormState& s, Host& host, Vec) {
     const Vars& v = s.vars;
-    const double a = v.mod[Vec::A].read(), b = v.mod[Vec::B].read(), r = v.mod[Vec::R].read();
     std::string text;
     text += kCR;
-    text += productLine(Vec::A, Vec::B, a, b, v.between[0].read(), v.radMode);
+    text += productLine(s, Vec::A, Vec::B, v.between[0].read());
     text += {kCR, kCR};
-    text += productLine(Vec::A, Vec::R, a, r, v.between[1].read(), v.radMode);
+    text += productLine(s, Vec::A, Vec::R, v.between[1].read());
     text += {kCR, kCR};
-    text += productLine(Vec::B, Vec::R, b, r, v.between[2].read(), v.radMode);
+    text += productLine(s, Vec::B, Vec::R, v.between[2].read());
     text += {kCR, kCR};
     text += _("WARNING :");
     text += kCR;

@@ -1,7 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <cmath>
-
 #include "commands/commands.h"
 #include "commands/follow_up.h"
 #include "interaction/placement.h"
@@ -20,13 +18,12 @@ void constantClick(FormState& s, Host& host, Vec v) {
     if (s.checked(vectorMenu(v, VectorItem::Constant))) {
         for (;;) {
             // TRANSLATORS: asks for the reference vector's magnitude, any number but 0.
-            const auto reply = host.inputBox(_("Constant value <>0"), _(facts(v).title), "");
-            if (!reply) {  // cancelled: the marks go back, nothing else happened
+            const auto typed = askNumber(host, _("Constant value <>0"), _(facts(v).title));
+            if (!typed) {  // cancelled or refused: the marks go back, nothing else happened
                 for (Vec w : kVectors) s.menu(vectorMenu(w, VectorItem::Constant)).checked = before[w];
                 return;
             }
-            const double k = round2(readReply(*reply));
-            if (std::isfinite(k) && k != 0) {
+            if (const double k = round2(*typed); k != 0) {
                 s.vars.kConst = Number::dbl(k);
                 break;
             }

@@ -60,9 +60,11 @@ void checkDouble(double d) {
     require(signShown(text, d), "the display of a double starts with a blank, or '-' when negative");
     require(fendrel::trimmed(d) == text.substr(text.front() == ' ' ? 1 : 0),
             "the trimmed form is the display without its leading blank");
-    if (std::fabs(d) < 1e15)
-        require(fendrel::display(fendrel::readNumber(text)) == text,
+    if (std::fabs(d) < 1e15) {
+        const fendrel::Reading back = fendrel::readNumber(text);
+        require(back.kind == fendrel::Reading::Kind::Number && fendrel::display(back.value) == text,
                 "a displayed double reads back to the same 15-digit text");
+    }
 }
 
 void checkFloat(float f) {
@@ -83,17 +85,39 @@ void checkFloat(float f) {
     require(plain.front() != ' ', "the plain text has no leading blank");
     require(plain.find('.') != 0 && plain.find("-.") != 0, "the plain text has a zero before the separator");
     const double expected = nearestSevenDigitDouble(f);
-    require(fendrel::readNumber(plain) == expected, "the plain text of a float reads back as its 7-digit decimal");
+    require(fendrel::readNumber(plain) == fendrel::Reading{fendrel::Reading::Kind::Number, expected},
+            "the plain text of a float reads back as its 7-digit decimal");
     require(fendrel::plainDouble(f) == expected, "plainDouble is the double nearest the 7-digit decimal");
 }
 
+// The C library's reading of a text made of digits, signs, points and exponent letters
+// alone: whether it takes the whole text as one number, and what it reads.
+struct LibraryReading {
+    bool whole;
+    double value;
+};
+LibraryReading libraryReading(const std::string& compact) {
+    char* end = nullptr;
+    const double value = std::strtod(compact.c_str(), &end);
+    return {end == compact.c_str() + compact.size(), value};
+}
+
 void checkTypedText(std::string_view text) {
-    const double v = fendrel::readNumber(text);
-    require(!std::isnan(v), "the reader never gives NaN");
-    const double compact = fendrel::readNumber(withoutBlanks(text));
-    require(compact == v, "blanks, tabs and line feeds are ignored wherever they stand");
-    checkDouble(v);
-    checkFloat(static_cast<float>(v));
+    using Kind = fendrel::Reading::Kind;
+    const fendrel::Reading read = fendrel::readNumber(text);
+    require(std::isfinite(read.value), "the reader gives a finite value");
+    require(read.kind == Kind::Number || read.value == 0, "only a number has a value");
+    const std::string compact = withoutBlanks(text);
+    require(fendrel::readNumber(compact) == read, "blanks, tabs and line feeds are ignored wherever they stand");
+    require((read.kind == Kind::Empty) == compact.empty(), "only a text of blanks is empty");
+    if (!compact.empty() && compact.find_first_not_of("0123456789+-.eE") == std::string::npos) {
+        const LibraryReading library = libraryReading(compact);
+        require((read.kind == Kind::NotANumber) == !library.whole, "a text is one number as the C library reads one");
+        if (read.kind == Kind::Number) require(read.value == library.value, "a number reads as the C library reads it");
+        if (read.kind == Kind::TooLarge) require(std::isinf(library.value), "too large is beyond the doubles");
+    }
+    checkDouble(read.value);
+    checkFloat(static_cast<float>(read.value));
 }
 
 }  // namespace

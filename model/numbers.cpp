@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 #include <string>
+#include <string_view>
 
 namespace fendrel {
 
@@ -198,32 +198,41 @@ std::string plainText(float v) {
 double plainDouble(float v) {
     // A whole number of up to seven digits is written, and so read back, exactly.
     if (v == std::trunc(v) && std::fabs(v) < 1e7f) return v;
-    return readNumber(plainText(v));
+    return readNumber(plainText(v)).value;
 }
 
-double readNumber(std::string_view text, char otherSeparator) {
+namespace {
+
+constexpr std::string_view kBlanks = " \t\n";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string_view withoutOuterBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+Reading readNumber(std::string_view typed, char otherSeparator) {
+    std::string text;
+    for (char c : typed)
+        if (kBlanks.find(c) == std::string_view::npos) text.push_back(c);
+    if (text.empty()) return {Reading::Kind::Empty};
     size_t i = 0;
-    auto skipBlanks = [&] {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
-    };
-    auto next = [&]() -> char {
-        skipBlanks();
-        return i < text.size() ? text[i] : '\0';
-    };
+    const auto at = [&] { return i < text.size() ? text[i] : '\0'; };
 
     bool negative = false;
-    if (char c = next(); c == '+' || c == '-') {
-        negative = c == '-';
-        ++i;
-    }
+    if (at() == '+' || at() == '-') negative = text[i++] == '-';
     std::string mantissa;
     bool dot = false;
     bool anyDigit = false;
     int leadingZeros = 0;   // zeros after the point before the first significant digit
     int wholeDigits = 0;    // significant digits before the point
     bool significant = false;
-    for (char c = next(); ; c = next()) {
-        if (c >= '0' && c <= '9') {
+    for (char c = at(); ; c = at()) {
+        if (isDigit(c)) {
             anyDigit = true;
             if (c != '0') significant = true;
             if (!dot && significant) ++wholeDigits;
@@ -237,31 +246,29 @@ double readNumber(std::string_view text, char otherSeparator) {
         mantissa.push_back(c);
         ++i;
     }
-    if (!anyDigit) return 0.0;
+    if (!anyDigit) return {Reading::Kind::NotANumber};
 
     long long exponent = 0;
-    if (char c = next(); c == 'e' || c == 'E') {
+    if (at() == 'e' || at() == 'E') {
         ++i;
         bool expNegative = false;
-        if (char s = next(); s == '+' || s == '-') {
-            expNegative = s == '-';
-            ++i;
-        }
-        for (char d = next(); d >= '0' && d <= '9'; d = next()) {
-            if (exponent < 1000000) exponent = exponent * 10 + (d - '0');
-            ++i;
-        }
+        if (at() == '+' || at() == '-') expNegative = text[i++] == '-';
+        if (!isDigit(at())) return {Reading::Kind::NotANumber};
+        for (; isDigit(at()); ++i)
+            if (exponent < 1000000) exponent = exponent * 10 + (text[i] - '0');
         if (expNegative) exponent = -exponent;
     }
+    if (i != text.size()) return {Reading::Kind::NotANumber};
 
     const std::string number = mantissa + "e" + std::to_string(exponent);
     double value = 0.0;
     const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
         const long long magnitude = significant ? (wholeDigits > 0 ? wholeDigits : -leadingZeros) + exponent : 0;
-        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        if (magnitude > 0) return {Reading::Kind::TooLarge};
+        value = 0.0;
     }
-    return negative ? -value : value;
+    return {Reading::Kind::Number, negative ? -value : value};
 }
 
 }  // namespace fendrel

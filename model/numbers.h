@@ -32,10 +32,22 @@ std::string plainText(float v);
 // What the plain text of a single reads back as: the double nearest its 7-digit decimal.
 double plainDouble(float v);
 
-// Reads the leading number of typed text; blanks, tabs and line feeds are skipped wherever
-// they stand, anything else ends the number. No number reads as 0; overflow reads as an
-// infinity of the number's sign. The decimal separator is ".", and also `otherSeparator`
-// where a language writes one (',' in German: "2500,5" and "2500.5" both read as 2500.5).
-double readNumber(std::string_view text, char otherSeparator = '\0');
+// Typed text read as one number: blanks, tabs and line feeds are skipped wherever they
+// stand. The rest is an optional sign, digits with at most one decimal separator (at least
+// one digit), and an optional exponent ('e' or 'E', an optional sign, at least one digit);
+// anything else is no number. The decimal separator is ".", and also `otherSeparator` where
+// a language writes one (',' in German: "2500,5" and "2500.5" both read as 2500.5). A number
+// too small to hold reads as 0.
+struct Reading {
+    enum class Kind { Number, Empty, NotANumber, TooLarge };
+    Kind kind = Kind::Empty;
+    double value = 0;  // the number read, when it is one
+
+    friend bool operator==(const Reading&, const Reading&) = default;
+};
+Reading readNumber(std::string_view text, char otherSeparator = '\0');
+
+// The text without the blanks, tabs and line feeds around it.
+std::string_view withoutOuterBlanks(std::string_view text);
 
 }  // namespace fendrel

@@ -40,6 +40,8 @@ void showComponent(FormState& s, Vec v, Axis axis) {
 
 }  // namespace
 
+PerAxis<float> measuredComponents(const Line& l) { return {{l.x2 - l.x1, (l.y2 - l.y1) * -1.0f}}; }
+
 void grandezze(FormState& s) {
     s.measured = s.lines;
     for (Vec v : kVectors) {
@@ -49,10 +51,10 @@ void grandezze(FormState& s) {
         s.vars.mod[v] = Number::dbl(std::sqrt(dy * dy + dx * dx));
         s.label(v).tooltip = letter(v);
         s.putLabelOnTip(v);
-        const float x = l.x2 - l.x1;
+        const PerAxis<float> measured = measuredComponents(l);
+        const float x = measured[Axis::X], y = measured[Axis::Y];
         s.vars.comp[v][Axis::X] = Number::single(round2(x));
         showComponent(s, v, Axis::X);
-        const float y = (l.y2 - l.y1) * -1.0f;
         s.vars.comp[v][Axis::Y] = Number::single(round2(y));
         showComponent(s, v, Axis::Y);
         // The direction is taken from the components as their plain text reads back.

@@ -11,6 +11,10 @@ namespace fendrel {
 // between the vectors and the display scale.
 void grandezze(FormState& s);
 
+// A line's components as the refresh measures them, in single precision: x2 − x1, and
+// y1 − y2 (y counts upwards) taken as −(y2 − y1), so a level line's y is −0.
+PerAxis<float> measuredComponents(const Line& l);
+
 // The display scale: with a constant item marked, every magnitude and component is shown
 // in reference units; without one, the labels get their letters back.
 void converse(FormState& s);

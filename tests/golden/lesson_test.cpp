@@ -140,6 +140,17 @@ TEST_F(Lessons, TheModifiedMarkFollowsTheHistoryToTheSavedStep) {
     EXPECT_EQ(d[9]["history"]["undo"].number(), 0);
 }
 
+// Saving in the middle of a drag closes the drag first, so the file holds the step it ends.
+TEST_F(Lessons, ASaveInsideAGestureClosesItFirst) {
+    const auto d = dumpsOf(fresh("dump\npress 1 3720 840\nmove 1 4000 1000\nsave " + path("a.fendrel") +
+                                 "\nrelease\ndump\nundo\ndump\n"));
+    EXPECT_EQ(fileField(d[1]), "a.fendrel saved");
+    EXPECT_EQ(d[1]["history"]["undo"].number(), 1);
+    EXPECT_EQ(tip(d[1], "LineA"), (Point{4000, 1000}));
+    EXPECT_EQ(fileField(d[2]), "a.fendrel modified");
+    EXPECT_EQ(stateDifference(d[0], d[2]), "");
+}
+
 TEST_F(Lessons, ASaveThatFailsSaysWhyAndKeepsTheWindowsFile) {
     const std::string file = path("a.fendrel");
     const std::string nowhere = path("no/such/folder.fendrel");

@@ -27,29 +27,26 @@ std::string productsText(const Json& d) {
 
 }  // namespace
 
-TEST(Products, AUpAtNinetyDegreesReadsCharacterForCharacter) {
-    const Json d = lastDump(fresh("reply 90\nclick AngleA\nclick Products\ndump\n"));
-    EXPECT_EQ(var(d, "modR"), 5304.4886652720825);
-    EXPECT_EQ(productsText(d),
-              report("A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  .18",
-                     "A x R x Cos(AR)=  4200 x  5304.49 x Cos( 37.65°)=  17639439.39",
-                     "B x R x Cos(BR)=  3240 x  5304.49 x Cos( 52.35°)=  10498167.85"));
-}
+const std::string kStartUpReport =
+    report("A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  0",
+           "A x R x Cos(AR)=  4200 x  5304.49 x Cos( 37.65°)=  17640000",
+           "B x R x Cos(BR)=  3240 x  5304.49 x Cos( 52.35°)=  10497600");
 
-TEST(Products, TheSameArrowsInRadiansUseTheRoundedAngle) {
-    const Json d = lastDump(fresh("reply 90\nclick AngleA\nclick AngleMode\nclick Products\ndump\n"));
-    EXPECT_EQ(productsText(d),
-              report("A x B x Cos(AB)=  4200 x  3240 x Cos( 1.57r)=  10836.41",
-                     "A x R x Cos(AR)=  4200 x  5304.49 x Cos( .66r)=  17600124.75",
-                     "B x R x Cos(BR)=  3240 x  5304.49 x Cos( .91r)=  10548170.54"));
+// Each product is Ax·Bx + Ay·By of the measured components, whatever the angle unit.
+TEST(Products, TheStartUpFigureReadsCharacterForCharacterInEitherUnit) {
+    EXPECT_EQ(productsText(lastDump(fresh("click Products\ndump\n"))), kStartUpReport);
+    EXPECT_EQ(productsText(lastDump(fresh("click AngleMode\nclick Products\ndump\n"))),
+              report("A x B x Cos(AB)=  4200 x  3240 x Cos( 1.57r)=  0",
+                     "A x R x Cos(AR)=  4200 x  5304.49 x Cos( .66r)=  17640000",
+                     "B x R x Cos(BR)=  3240 x  5304.49 x Cos( .91r)=  10497600"));
 }
 
 TEST(Products, ObtuseAngleGivesANegativeProductWithoutBlank) {
     const Json d = lastDump(fresh("reply 225\nclick AngleB\nclick Products\ndump\n"));
     EXPECT_EQ(productsText(d),
-              report("A x B x Cos(AB)=  4200 x  3240 x Cos( 135°)= -9622308.89",
-                     "A x R x Cos(AR)=  4200 x  2982.11 x Cos( 50.2°)=  8017285.72",
-                     "B x R x Cos(BR)=  3240 x  2982.11 x Cos( 84.8°)=  875695.41"));
+              report("A x B x Cos(AB)=  4200 x  3240 x Cos( 135°)= -9622308.69",
+                     "A x R x Cos(AR)=  4200 x  2982.11 x Cos( 50.2°)=  8017691.31",
+                     "B x R x Cos(BR)=  3240 x  2982.11 x Cos( 84.8°)=  875290.46"));
 }
 
 TEST(Products, ZeroMagnitudeGivesZeroProducts) {
@@ -60,12 +57,25 @@ TEST(Products, ZeroMagnitudeGivesZeroProducts) {
                      "B x R x Cos(BR)=  3240 x  3240 x Cos( 0°)=  10497600"));
 }
 
-TEST(Products, StayInWindowUnitsWhileAReferenceIsMarked) {
-    const Json d = lastDump(fresh("reply 5\nclick ca\nclick Products\ndump\n"));
+TEST(Products, ANegativeProductThatRoundsToZeroHasNoSign) {
+    // Ax = -0.000001 from the origin at the corner: A·B = -0.00324.
+    const Json d = lastDump(fresh("move 2 0 0\nreply -0.000001\nclick Ax\nclick Products\ndump\n"));
+    EXPECT_EQ(productsText(d), kStartUpReport);
+}
+
+TEST(Products, DescribeTheFigureAsTheCaptionsMeasuredIt) {
+    // Far out a single cannot hold B's .5, so the figure drag draws B as a point; the
+    // captions, and the products, still describe the B of .5 the last refresh measured.
+    const Json d = lastDump(fresh("reply 0.5\nclick Bx\nmove 2 9000000 5040\nclick Products\ndump\n"));
+    EXPECT_EQ(tip(d, "LineB"), tail(d, "LineB"));
     EXPECT_EQ(productsText(d),
-              report("A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  .18",
-                     "A x R x Cos(AR)=  4200 x  5426.6 x Cos( 35.1°)=  18647039.35",
-                     "B x R x Cos(BR)=  3240 x  5426.6 x Cos( 54.9°)=  10109848.26"));
+              report("A x B x Cos(AB)=  4200 x  .5 x Cos( 90°)=  0",
+                     "A x R x Cos(AR)=  4200 x  4200 x Cos( .01°)=  17640000",
+                     "B x R x Cos(BR)=  .5 x  4200 x Cos( 89.99°)=  .25"));
+}
+
+TEST(Products, StayInWindowUnitsWhileAReferenceIsMarked) {
+    EXPECT_EQ(productsText(lastDump(fresh("reply 5\nclick ca\nclick Products\ndump\n"))), kStartUpReport);
 }
 
 TEST(Products, ChangeNothing) {

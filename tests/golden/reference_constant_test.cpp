@@ -46,30 +46,40 @@ TEST(ReferenceConstant, AConstantFiveScalesEverythingAndWhitensA) {
     EXPECT_EQ(caption(d, "SetB"), "B= 3.86, 0°");
     EXPECT_EQ(caption(d, "Bx"), "Bx= 3.86");
     EXPECT_EQ(caption(d, "By"), "By= 0");
-    EXPECT_EQ(caption(d, "SetR"), "R= 6.46, 54.9°");
-    EXPECT_EQ(caption(d, "Rx"), "Rx= 3.71");
-    EXPECT_EQ(caption(d, "Ry"), "Ry= 5.29");
+    EXPECT_EQ(caption(d, "SetR"), "R= 6.31, 52.35°");
+    EXPECT_EQ(caption(d, "Rx"), "Rx= 3.86");
+    EXPECT_EQ(caption(d, "Ry"), "Ry= 5");
     // Scaled components are 2-decimal rounded doubles; magnitudes and angles stay as measured.
     EXPECT_EQ(var(d, "compBx"), 3.86);
-    EXPECT_EQ(var(d, "compRx"), 3.71);
-    EXPECT_EQ(var(d, "compRy"), 5.29);
+    EXPECT_EQ(var(d, "compRx"), 3.86);
+    EXPECT_EQ(var(d, "compRy"), 5);
     EXPECT_EQ(var(d, "modB"), 3240);
-    EXPECT_EQ(var(d, "angR"), 54.90418367956702);
+    EXPECT_EQ(var(d, "angR"), 52.35237980479946);
     EXPECT_EQ(tip(d, "LineA"), (Point{3720, 840}));
 }
 
 TEST(ReferenceConstant, ReplyIsRoundedToTwoDecimalsAndZeroLikeRepliesAskAgain) {
-    const Json d = lastDump(fresh("reply 0.004\nreply\nreply 0\nreply x\nreply 1e999\nreply 2.3456\nclick ca\ndump\n"));
-    expectConstantPrompts(d, 6, "Vector A");
+    const Json d = lastDump(fresh("reply 0.004\nreply 0\nreply -0.001\nreply 2.3456\nclick ca\ndump\n"));
+    expectConstantPrompts(d, 4, "Vector A");
     EXPECT_EQ(var(d, "kConst"), 2.35);
     EXPECT_EQ(labelCaption(d, "LabelA"), "2.35");
     EXPECT_EQ(caption(d, "SetB"), "B= 1.81, 0°");
 }
 
-TEST(ReferenceConstant, DecimalCommaEndsTheNumber) {
-    const Json d = lastDump(fresh("reply 1,5\nclick ca\ndump\n"));
-    EXPECT_EQ(var(d, "kConst"), 1);
-    EXPECT_EQ(labelCaption(d, "LabelA"), "1");
+// An empty reply ends the command as Cancel does; one that is no number, or too large,
+// does so after a message box titled as the prompt: the marks and the constant stay.
+TEST(ReferenceConstant, RefusedRepliesPutTheMarksBackAndSayWhy) {
+    const struct {
+        const char* reply;
+        const char* message;  // none for an empty reply
+    } cases[] = {{"", nullptr}, {"abc", "\"abc\" is not a number."}, {"1e400", "\"1e400\" is too large."}};
+    for (const auto& c : cases) {
+        const Json d = expectNoTrace("reply 5\nclick ca\ndump\n", std::string("reply 0\nreply ") + c.reply + "\nclick cb\n");
+        ASSERT_EQ(dialogs(d).items().size(), c.message ? 3u : 2u) << c.reply;
+        EXPECT_TRUE(checked(d, "ca"));
+        EXPECT_EQ(var(d, "kConst"), 5);
+        if (c.message) expectMessage(dialogs(d)[2], c.message, "Vector B", 48);
+    }
 }
 
 TEST(ReferenceConstant, NegativeConstantFlipsShownSignsButNotAngles) {
@@ -82,13 +92,12 @@ TEST(ReferenceConstant, NegativeConstantFlipsShownSignsButNotAngles) {
     EXPECT_EQ(caption(d, "SetB"), "B=-1.54, 0°");
     EXPECT_EQ(caption(d, "Bx"), "Bx=-1.54");
     EXPECT_EQ(caption(d, "By"), "By= 0");
-    EXPECT_EQ(caption(d, "SetR"), "R=-2.58, 54.9°");
-    EXPECT_EQ(caption(d, "Rx"), "Rx=-1.49");
-    EXPECT_EQ(caption(d, "Ry"), "Ry=-2.11");
+    EXPECT_EQ(caption(d, "SetR"), "R=-2.53, 52.35°");
+    EXPECT_EQ(caption(d, "Rx"), "Rx=-1.54");
+    EXPECT_EQ(caption(d, "Ry"), "Ry=-2");
 }
 
 TEST(ReferenceConstant, CancelAtTheFirstPromptHasNoEffect) {
-    // "Mode B" leaves B's caption stale, so a refresh would show.
     const Json d = expectNoTrace("click ModeB\n", "cancel\nclick ca\n");
     expectConstantPrompts(d, 1, "Vector A");
     EXPECT_TRUE(d["vars"]["kConst"].isNull());
@@ -119,7 +128,7 @@ TEST(ReferenceConstant, MarkingBWhileAIsMarkedMovesTheMarkAndTheWhite) {
     EXPECT_EQ(labelCaption(d, "LabelB"), "3");
     EXPECT_EQ(caption(d, "SetA"), "A= 3.89, 90°");
     EXPECT_EQ(caption(d, "SetB"), "B= 3, 0°");
-    EXPECT_EQ(caption(d, "SetR"), "R= 5.02, 54.9°");
+    EXPECT_EQ(caption(d, "SetR"), "R= 4.91, 52.35°");
 }
 
 TEST(ReferenceConstant, ChoosingTheMarkedItemClearsItWithoutAsking) {
@@ -141,15 +150,15 @@ TEST(ReferenceConstant, RLabelKeepsTheLeadingBlankTheOthersDoNot) {
     EXPECT_EQ(labelCaption(r, "LabelR"), " 2");
     EXPECT_EQ(r["labels"]["LabelR"]["tooltip"].string(), "R");
     EXPECT_EQ(lineColour(r, "LineR"), kWhite);
-    EXPECT_EQ(caption(r, "SetR"), "R= 2, 54.9°");
-    EXPECT_EQ(caption(r, "SetA"), "A= 1.55, 90°");
-    EXPECT_EQ(caption(r, "Bx"), "Bx= 1.19");
+    EXPECT_EQ(caption(r, "SetR"), "R= 2, 52.35°");
+    EXPECT_EQ(caption(r, "SetA"), "A= 1.58, 90°");
+    EXPECT_EQ(caption(r, "Bx"), "Bx= 1.22");
 
     const Json b = lastDump(fresh("reply 2\nclick cb\ndump\n"));
     expectConstantPrompts(b, 1, "Vector B");
     EXPECT_EQ(labelCaption(b, "LabelB"), "2");
     EXPECT_EQ(caption(b, "SetA"), "A= 2.59, 90°");
-    EXPECT_EQ(caption(b, "Ry"), "Ry= 2.74");
+    EXPECT_EQ(caption(b, "Ry"), "Ry= 2.59");
 }
 
 TEST(ReferenceConstant, ComponentRoundedToZeroStaysZeroHoweverLargeTheRatio) {
@@ -195,9 +204,9 @@ TEST(ReferenceConstant, OverflowingStepsAreSkippedOneByOne) {
     EXPECT_EQ(caption(d, "Ay"), "Ay= 4200");
     EXPECT_EQ(caption(d, "SetB"), "B= 0, 0°");
     EXPECT_EQ(caption(d, "Bx"), "Bx= 3240");
-    EXPECT_EQ(caption(d, "SetR"), "R= 0, 54.9°");
-    EXPECT_EQ(caption(d, "Rx"), "Rx= 3120");
-    EXPECT_EQ(caption(d, "Ry"), "Ry= 4440");
+    EXPECT_EQ(caption(d, "SetR"), "R= 0, 52.35°");
+    EXPECT_EQ(caption(d, "Rx"), "Rx= 3240");
+    EXPECT_EQ(caption(d, "Ry"), "Ry= 4200");
     EXPECT_EQ(var(d, "compAy"), 4200);
 }
 

@@ -13,14 +13,14 @@ bool checked(const Json& d, const char* menu) { return d["menus"][menu]["checked
 
 }  // namespace
 
-TEST(ModeItems, ModeBOnAFreshWindowDrawsBToRsStartUpTipAndKeepsTheMenus) {
+TEST(ModeItems, ModeBOnAFreshWindowDrawsBFromAsTipToRsWithItsExtentAndKeepsTheMenus) {
     const Json before = lastDump(fresh("dump\n"));
     const Json d = lastDump(fresh("click ModeB\ndump\n"));
     EXPECT_FALSE(checked(d, "ModeA"));
     EXPECT_TRUE(checked(d, "ModeB"));
     EXPECT_EQ(tail(d, "LineB"), (Point{3720, 840}));
-    EXPECT_EQ(tip(d, "LineB"), (Point{6840, 600}));
-    EXPECT_EQ(labelAt(d, "LabelB"), (Point{6840, 600}));
+    EXPECT_EQ(tip(d, "LineB"), (Point{6960, 840}));
+    EXPECT_EQ(labelAt(d, "LabelB"), (Point{6960, 840}));
     EXPECT_EQ(tip(d, "LineA"), tip(before, "LineA"));
     EXPECT_EQ(tip(d, "LineR"), tip(before, "LineR"));
     EXPECT_EQ(firstDifference(before["menus"]["SetB"], d["menus"]["SetB"]), "");
@@ -34,8 +34,8 @@ TEST(ModeItems, ModeBThenModeAPutsBBackAtTheOriginWithItsExtent) {
     EXPECT_TRUE(checked(d, "ModeA"));
     EXPECT_FALSE(checked(d, "ModeB"));
     EXPECT_EQ(tail(d, "LineB"), kOrigin);
-    EXPECT_EQ(tip(d, "LineB"), (Point{6840, 4800}));  // the (3120, -240) drawn by "Mode B"
-    EXPECT_EQ(labelAt(d, "LabelB"), (Point{6840, 4800}));
+    EXPECT_EQ(tip(d, "LineB"), (Point{6960, 5040}));  // its start-up line again
+    EXPECT_EQ(labelAt(d, "LabelB"), (Point{6960, 5040}));
 }
 
 TEST(ModeItems, ModeAAfterADragInModeBRestoresBsExtentAndShownValues) {
@@ -83,4 +83,14 @@ TEST(ModeItems, ModeBWithRsTipOnAsTipDrawsAZeroLengthBThere) {
     EXPECT_EQ(tip(d, "LineB"), (Point{3720, 840}));
     EXPECT_EQ(labelAt(d, "LabelB"), (Point{3720, 840}));
     EXPECT_EQ(caption(d, "SetB"), "B= 0, 270°");
+}
+
+TEST(ModeItems, ModeBDrawsBToRsTipAndKeepsTheMenusEvenWhereRIsNotTheSum) {
+    const Json before = lastDump(fresh(apart("dump\n")));
+    const Json d = lastDump(fresh(apart("click ModeB\ndump\n")));
+    EXPECT_EQ(tail(d, "LineB"), (Point{3720, 840}));
+    EXPECT_EQ(tip(d, "LineB"), (Point{6840, 600}));
+    EXPECT_EQ(labelAt(d, "LabelB"), (Point{6840, 600}));
+    EXPECT_EQ(firstDifference(before["menus"], d["menus"], {"checked"}), "");
+    EXPECT_EQ(firstDifference(before["vars"], d["vars"]), "");
 }

@@ -39,6 +39,10 @@ Json lastDump(std::string_view script) {
 
 std::string fresh(std::string_view commands) { return std::string(kFreshWindow) + std::string(commands); }
 
+std::string apart(std::string_view commands) {
+    return "open " GOLDEN_DATA_DIR "/resultant_apart.fendrel\n" + std::string(commands);
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) throw std::runtime_error("cannot read " + path);
@@ -88,6 +92,13 @@ void expectPrompt(const Json& dialog, std::string_view text, std::string_view ti
     EXPECT_EQ(dialog["prompt"].string(), text);
     EXPECT_EQ(dialog["title"].string(), title);
     EXPECT_EQ(dialog["default"].string(), defaultText);
+}
+
+void expectMessage(const Json& dialog, std::string_view text, std::string_view title, double buttons) {
+    EXPECT_EQ(dialog["kind"].string(), "message");
+    EXPECT_EQ(dialog["text"].string(), text);
+    EXPECT_EQ(dialog["title"].string(), title);
+    EXPECT_EQ(dialog["buttons"].number(), buttons);
 }
 
 Json expectNoTrace(std::string_view setup, std::string_view attempt) {

@@ -33,6 +33,11 @@ Json lastDump(std::string_view script);
 // kFreshWindow followed by `commands`.
 std::string fresh(std::string_view commands);
 
+// `commands` after opening a lesson whose R is not A + B (R's tip at (6840, 600), A's and
+// B's as at start-up), as a lesson may keep a figure: its menus show R as drawn. Until a
+// command adds the vectors up again, what runs a refresh and what does not shows.
+std::string apart(std::string_view commands);
+
 std::string readFile(const std::string& path);
 
 // A point in window units, compared exactly.
@@ -61,6 +66,9 @@ std::string stateDifference(const Json& before, const Json& after);
 // Expects `dialog` to be an input prompt with these texts.
 void expectPrompt(const Json& dialog, std::string_view text, std::string_view title,
                   std::string_view defaultText = "");
+
+// Expects `dialog` to be a message box with this text, title and buttons value.
+void expectMessage(const Json& dialog, std::string_view text, std::string_view title, double buttons);
 
 // Expects that `attempt`, run on a fresh window after `setup`, changes nothing in the window
 // state; returns the dump taken after the attempt (its dialogs show what was asked).

@@ -40,17 +40,17 @@ TEST(Startup, DrawsOnEitherSideOfTheThirdsPickNeighbouringColours) {
     EXPECT_EQ(lastDump("random 0.67\nload\ndump\n")["window"]["backColor"].number(), 0x000080);
 }
 
-TEST(Startup, ResultantIsMeasuredAsDrawnNotAsTheSum) {
+TEST(Startup, ResultantIsTheSumOfAAndB) {
     const Json d = lastDump(fresh("dump\n"));
-    EXPECT_EQ(tip(d, "LineR"), (Point{6840, 600}));
-    EXPECT_EQ(var(d, "compRx"), 3120);
-    EXPECT_EQ(var(d, "compRy"), 4440);
-    EXPECT_EQ(var(d, "modR"), 5426.601146205607);
-    EXPECT_EQ(var(d, "angR"), 54.90418367956702);
-    EXPECT_EQ(caption(d, "SetR"), "R= 5426.6, 54.9°");
+    EXPECT_EQ(tip(d, "LineR"), (Point{6960, 840}));
+    EXPECT_EQ(var(d, "compRx"), 3240);
+    EXPECT_EQ(var(d, "compRy"), 4200);
+    EXPECT_EQ(var(d, "modR"), 5304.4886652720825);
+    EXPECT_EQ(var(d, "angR"), 52.35237980479946);
+    EXPECT_EQ(caption(d, "SetR"), "R= 5304.49, 52.35°");
     EXPECT_EQ(labelAt(d, "LabelA"), (Point{3720, 840}));
     EXPECT_EQ(labelAt(d, "LabelB"), (Point{6960, 5040}));
-    EXPECT_EQ(labelAt(d, "LabelR"), (Point{6840, 600}));
+    EXPECT_EQ(labelAt(d, "LabelR"), (Point{6960, 840}));
     EXPECT_EQ(d["topLabel"].string(), "LabelB");
     EXPECT_TRUE(d["vars"]["kConst"].isNull());
 }

@@ -78,7 +78,7 @@ TEST_F(AccessibilityTest, CanvasIsTheNodeVectorsWithOneChildPerVector) {
     }
     EXPECT_EQ(description(0), QStringLiteral("A= 4200, 90°; Ax= 0; Ay= 4200"));
     EXPECT_EQ(description(1), QStringLiteral("B= 3240, 0°; Bx= 3240; By= 0"));
-    EXPECT_EQ(description(2), QStringLiteral("R= 5426.6, 54.9°; Rx= 3120; Ry= 4440; locked"));
+    EXPECT_EQ(description(2), QStringLiteral("R= 5304.49, 52.35°; Rx= 3240; Ry= 4200; locked"));
     // The labels are not separate nodes: the vectors speak for them.
     for (int i = 0; i < 3; ++i) EXPECT_EQ(vector(i).childCount(), 0);
 }

@@ -138,7 +138,7 @@ TEST_F(DialogTest, LockedMenuCannotBeChosenAndLockingMovesIt) {
     action("ModeB").trigger();
     EXPECT_TRUE(action("ModeB").isChecked());
     EXPECT_FALSE(action("ModeA").isChecked());
-    EXPECT_TRUE(colourNear(paintedCanvas(), px(3720 + 1560, 840 - 120), kColourB));  // B from A's tip to R's tip
+    EXPECT_TRUE(colourNear(paintedCanvas(), px(3720 + 1620, 840), kColourB));  // B from A's tip to R's tip
 }
 
 TEST_F(DialogTest, TypedLengthNearTheCoordinateLimitPaintsAndTypesBack) {

@@ -26,11 +26,11 @@ TEST_F(HighDpiTest, LinesAreThreeLogicalPixelsWideAndLabelsOnTheTips) {
     EXPECT_GE(exact, 5);
     EXPECT_LE(covered, 8);
     EXPECT_TRUE(colourNear(image, px(5340, 5040), kColourB));
-    EXPECT_TRUE(colourNear(image, px(5280, 2820), kColourR));
+    EXPECT_TRUE(colourNear(image, px(5340, 2940), kColourR));
 
     EXPECT_EQ(label("LabelA").pos(), QPoint(248, 56));
     EXPECT_EQ(label("LabelB").pos(), QPoint(464, 336));
-    EXPECT_EQ(label("LabelR").pos(), QPoint(456, 40));
+    EXPECT_EQ(label("LabelR").pos(), QPoint(464, 56));
 }
 
 }  // namespace

@@ -26,9 +26,8 @@ TEST_F(StartTest, MenuBarShowsTheMeasuredVectorsInOrder) {
     EXPECT_EQ(caption("Ax"), QStringLiteral("Ax= 0"));
     EXPECT_EQ(caption("Ay"), QStringLiteral("Ay= 4200"));
     EXPECT_EQ(caption("SetB"), QStringLiteral("B= 3240, 0°"));
-    // R's start line is not A + B: its caption is measured from the line as laid out.
-    EXPECT_EQ(caption("SetR"), QStringLiteral("R= 5426.6, 54.9°"));
-    EXPECT_EQ(caption("Rx"), QStringLiteral("Rx= 3120"));
+    EXPECT_EQ(caption("SetR"), QStringLiteral("R= 5304.49, 52.35°"));
+    EXPECT_EQ(caption("Rx"), QStringLiteral("Rx= 3240"));
     EXPECT_EQ(caption("AngleMode"), QStringLiteral("Degrees"));
     EXPECT_EQ(caption("ca"), QStringLiteral("A constant"));
 
@@ -61,7 +60,7 @@ TEST_F(StartTest, ResultantIsLockedAndModeAIsChecked) {
 TEST_F(StartTest, LabelsSitOnTheTipsWithTheirFonts) {
     EXPECT_EQ(label("LabelA").pos(), QPoint(248, 56));   // (3720, 840)
     EXPECT_EQ(label("LabelB").pos(), QPoint(464, 336));  // (6960, 5040)
-    EXPECT_EQ(label("LabelR").pos(), QPoint(456, 40));   // (6840, 600)
+    EXPECT_EQ(label("LabelR").pos(), QPoint(464, 56));   // (6960, 840)
 
     EXPECT_EQ(label("LabelA").text(), QStringLiteral("A"));
     EXPECT_EQ(label("LabelR").text(), QStringLiteral("R "));
@@ -92,7 +91,7 @@ TEST_F(StartTest, CanvasPaintsEachLineInItsColour) {
     EXPECT_TRUE(colourNear(image, px(3720, 2940), kColourA));  // middle of A
     EXPECT_TRUE(colourNear(image, px(3720, 1500), kColourA));
     EXPECT_TRUE(colourNear(image, px(5340, 5040), kColourB));  // middle of B
-    EXPECT_TRUE(colourNear(image, px(5280, 2820), kColourR));  // middle of R
+    EXPECT_TRUE(colourNear(image, px(5340, 2940), kColourR));  // middle of R
     EXPECT_FALSE(colourNear(image, px(3000, 2940), kColourA));
     EXPECT_FALSE(colourNear(image, px(5340, 5400), kColourB));
 }

@@ -85,10 +85,10 @@ TEST_F(ViewTest, AtZoomTwoLinesLabelsAndFontsDoubleFromTheCorner) {
     EXPECT_LE(actual.exact, 3);
     EXPECT_GE(zoomed.exact, 5);
     EXPECT_LE(zoomed.covered, 2 * actual.covered);
-    EXPECT_TRUE(colourNear(paintedCanvas(), QPointF(2 * 5280 / 15.0, 2 * 2820 / 15.0), kColourR));
+    EXPECT_TRUE(colourNear(paintedCanvas(), QPointF(2 * 5340 / 15.0, 2 * 2940 / 15.0), kColourR));
     EXPECT_EQ(label("LabelA").pos(), QPoint(496, 112));
     EXPECT_EQ(label("LabelB").pos(), QPoint(928, 672));
-    EXPECT_EQ(label("LabelR").pos(), QPoint(912, 80));
+    EXPECT_EQ(label("LabelR").pos(), QPoint(928, 112));
     EXPECT_DOUBLE_EQ(label("LabelA").font().pointSizeF(), 2 * font);
     EXPECT_EQ(window.state(), before);  // no number changes
 
@@ -104,7 +104,7 @@ TEST_F(ViewTest, AtZoomTwoLinesLabelsAndFontsDoubleFromTheCorner) {
     EXPECT_DOUBLE_EQ(label("LabelA").font().pointSizeF(), font);
 }
 
-TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosen) {
+TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosenAndAfterEachStep) {
     const QPointF centre = figureOnCanvas().center();
     for (int i = 0; i < 3; ++i) action("ZoomIn").trigger();
     EXPECT_NEAR(view().zoom(), 1.953125, 1e-12);
@@ -135,6 +135,19 @@ TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosen) {
     action("ZoomIn").trigger();
     EXPECT_FALSE(action("FitToWindow").isChecked());
     EXPECT_GT(view().zoom(), zoom);
+
+    // Fitted again, a typed answer that sends A far off the canvas is framed once it is done.
+    action("FitToWindow").trigger();
+    const ModalAnswer answer([](QWidget& modal) {
+        auto& dialog = dynamic_cast<QInputDialog&>(modal);
+        dialog.setTextValue(QStringLiteral("12000"));
+        dialog.accept();
+    });
+    action("SizeA").trigger();
+    ASSERT_TRUE(answer.answered());
+    EXPECT_NEAR(window.state().vars.mod[Vec::A].read(), 12000, 0.01);
+    EXPECT_TRUE(action("FitToWindow").isChecked());
+    EXPECT_TRUE(QRectF(canvas().rect()).adjusted(20, 20, -20, -20).contains(figureOnCanvas()));
 }
 
 TEST_F(ViewTest, LabelsOnOneTipAreDrawnApartAndTheRingShowsTheLowerOneSelected) {

@@ -25,7 +25,7 @@ colour_b=00FF00
 colour_r=FFFF00
 eventually shows_colour "$pixels" 3720 2940 $colour_a || fail "A is not painted up from the origin"
 shows_colour "$pixels" 5340 5040 $colour_b || fail "B is not painted to the right of the origin"
-shows_colour "$pixels" 5280 2820 $colour_r || fail "R is not painted to (6840, 600)"
+shows_colour "$pixels" 5340 2940 $colour_r || fail "R is not painted to (6960, 840)"
 
 # Press on the canvas away from every label, drag A's tip to (7500, 1800), release.
 xdotool mousemove "$(screen_x 1500)" "$(screen_y 6000)" mousedown 1 \

@@ -29,11 +29,11 @@ TEST(VectorDescription, ReadsTheMenuCaptionsAndTheLock) {
     EXPECT_EQ(vectorName(Vec::B), "Vector B");
     EXPECT_EQ(vectorDescription(f.form.state(), Vec::A), "A= 4200, 90°; Ax= 0; Ay= 4200");
     EXPECT_EQ(vectorDescription(f.form.state(), Vec::B), "B= 3240, 0°; Bx= 3240; By= 0");
-    EXPECT_EQ(vectorDescription(f.form.state(), Vec::R), "R= 5426.6, 54.9°; Rx= 3120; Ry= 4440; locked");
+    EXPECT_EQ(vectorDescription(f.form.state(), Vec::R), "R= 5304.49, 52.35°; Rx= 3240; Ry= 4200; locked");
 
     f.form.clickMenu(Menu::LockA);
     EXPECT_EQ(vectorDescription(f.form.state(), Vec::A), "A= 4200, 90°; Ax= 0; Ay= 4200; locked");
-    EXPECT_EQ(vectorDescription(f.form.state(), Vec::R), "R= 5426.6, 54.9°; Rx= 3120; Ry= 4440");
+    EXPECT_EQ(vectorDescription(f.form.state(), Vec::R), "R= 5304.49, 52.35°; Rx= 3240; Ry= 4200");
 }
 
 TEST(VectorDescription, FollowsTheReferenceUnitsAndTheAngleUnit) {

@@ -6,11 +6,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
+#include "commands/follow_up.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
+#include "tools/script_host.h"
 
 using namespace fendrel;
 
@@ -168,38 +172,49 @@ TEST(TrimmedAndPlainText, ASinglesPlainTextReadsBackAsItsSevenDigitDecimal) {
     }
 }
 
-TEST(NumberReader, ReadsTheLeadingNumberOnly) {
-    EXPECT_EQ(readNumber(" 1 2.5"), 12.5);
-    EXPECT_EQ(readNumber("3,5"), 3.0);
-    EXPECT_EQ(readNumber("abc"), 0.0);
-    EXPECT_EQ(readNumber(""), 0.0);
-    EXPECT_EQ(readNumber("1e"), 1.0);
-    EXPECT_EQ(readNumber("1e+"), 1.0);
-    EXPECT_EQ(readNumber("-"), 0.0);
-    EXPECT_EQ(readNumber("--1"), 0.0);
-    EXPECT_EQ(readNumber("1.2.3"), 1.2);
-    EXPECT_EQ(readNumber("\t-\n4 2"), -42.0);
-    EXPECT_EQ(readNumber("+7x"), 7.0);
-    EXPECT_EQ(readNumber(".5"), 0.5);
-    EXPECT_EQ(readNumber("-.25"), -0.25);
-    EXPECT_EQ(readNumber("2E3"), 2000.0);
-    EXPECT_EQ(readNumber("1 e - 2"), 0.01);
-    EXPECT_EQ(readNumber("0.1"), 0.1);
-    EXPECT_EQ(readNumber("1.5r"), 1.5);
-    EXPECT_EQ(readNumber("\r5"), 0.0);  // a carriage return is not a blank
-}
-
-TEST(NumberReader, OverflowIsInfiniteAndUnderflowIsZero) {
-    EXPECT_EQ(readNumber("1e999"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(readNumber("-1e999"), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(readNumber("1e99999999999999999999"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(readNumber("0.0000001e-999"), 0.0);
-    EXPECT_EQ(readNumber("1e-400"), 0.0);
-    EXPECT_EQ(readNumber("00000000000000000000001e-400"), 0.0);
-    EXPECT_EQ(readNumber("0e999999"), 0.0);
-    EXPECT_EQ(readNumber(std::string(400, '9')), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(readNumber("17976931348623157" + std::string(292, '0')),
-              1.7976931348623157e308);
+// A typed answer is one number as a whole, read with blanks ignored anywhere, or it is
+// refused with a message that quotes it; an empty one is cancelled without a word.
+TEST(TypedAnswer, IsOneNumberOrRefusedWithAMessage) {
+    struct Case {
+        std::string typed;
+        std::optional<double> number;
+        std::string message;  // shown when refused; none for an empty answer
+    };
+    const auto nan = [](const std::string& quoted) { return "\"" + quoted + "\" is not a number."; };
+    const auto large = [](const std::string& quoted) { return "\"" + quoted + "\" is too large."; };
+    std::string e40;  // forty characters of two bytes each
+    for (int i = 0; i < 40; ++i) e40 += "\u00E9";
+    const Case cases[] = {
+        {" 1 2.5", 12.5, ""}, {"\t-\n4 2", -42.0, ""}, {"1 000", 1000.0, ""}, {"+.5e1", 5.0, ""},
+        {" 7 ", 7.0, ""}, {"1.", 1.0, ""}, {".5", 0.5, ""}, {"-.25", -0.25, ""}, {"2E3", 2000.0, ""},
+        {"1 e - 2", 0.01, ""}, {"0.1", 0.1, ""}, {"1e-400", 0.0, ""}, {"0.0000001e-999", 0.0, ""},
+        {"00000000000000000000001e-400", 0.0, ""}, {"0e999999", 0.0, ""},
+        {"17976931348623157" + std::string(292, '0'), 1.7976931348623157e308, ""},
+        {"", std::nullopt, ""}, {" \t\n ", std::nullopt, ""},
+        {"abc", std::nullopt, nan("abc")}, {"12.5.7", std::nullopt, nan("12.5.7")},
+        {"5abc", std::nullopt, nan("5abc")}, {"--5", std::nullopt, nan("--5")}, {"e3", std::nullopt, nan("e3")},
+        {".", std::nullopt, nan(".")}, {"2,5", std::nullopt, nan("2,5")}, {"-", std::nullopt, nan("-")},
+        {"1e", std::nullopt, nan("1e")}, {"1e+", std::nullopt, nan("1e+")}, {"1.5r", std::nullopt, nan("1.5r")},
+        {"nan", std::nullopt, nan("nan")}, {"inf", std::nullopt, nan("inf")}, {"0x10", std::nullopt, nan("0x10")},
+        {"\r5", std::nullopt, nan("\r5")},  // a carriage return is not a blank
+        {" \n1 2 x\t", std::nullopt, nan("1 2 x")},
+        {"1e400", std::nullopt, large("1e400")}, {"-1e999", std::nullopt, large("-1e999")},
+        {"1e99999999999999999999", std::nullopt, large("1e99999999999999999999")},
+        {std::string(400, '9'), std::nullopt, large(std::string(40, '9') + "\u2026")},
+        {e40 + "x", std::nullopt, nan(e40 + "\u2026")}, {" " + e40 + " ", std::nullopt, nan(e40)},
+    };
+    for (const Case& c : cases) {
+        ScriptHost host;
+        host.queueAnswer(c.typed);
+        EXPECT_EQ(askNumber(host, "Degrees", "New value for angle A"), c.number) << c.typed;
+        const std::vector<DialogRecord> shown = host.takeDialogs();
+        ASSERT_EQ(shown.size(), c.message.empty() ? 1u : 2u) << c.typed;
+        if (c.message.empty()) continue;
+        EXPECT_EQ(shown[1].kind, DialogRecord::Kind::Message);
+        EXPECT_EQ(shown[1].text, c.message);
+        EXPECT_EQ(shown[1].title, "New value for angle A");
+        EXPECT_EQ(shown[1].buttons, 48);
+    }
 }
 
 // The magnitude is the correctly rounded root of the correctly rounded sum of the correctly

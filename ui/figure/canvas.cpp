@@ -72,6 +72,10 @@ void Canvas::frameFigure() {
     changeView([&](FigureView& v) { v.frame(size(), actualSize()); });
 }
 
+void Canvas::keepFitted() {
+    if (view().fitToWindow) frameFigure();
+}
+
 void Canvas::pan(QPointF by) {
     changeView([&](FigureView& v) { v.pan(by, size(), actualSize()); });
 }
@@ -84,10 +88,10 @@ void Canvas::paintEvent(QPaintEvent*) {
     emit painted();
 }
 
-// A window the teacher resizes is framed again while fitting; a figure that moves is not.
+// A window the teacher resizes is framed again while fitting.
 void Canvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (view().fitToWindow) frameFigure();
+    keepFitted();
 }
 
 // Accepting the press keeps the implicit grab on the canvas, so a drag goes on over the

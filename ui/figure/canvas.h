@@ -39,9 +39,11 @@ public:
     // otherwise zoomed about its centre from the actual size and moved as little as it
     // takes to bring it into view.
     void present(const ViewSettings& view);
-    // Frames the figure as it stands, and again whenever the canvas is resized, until the
-    // view is zoomed or panned.
+    // Frames the figure as it stands, and again whenever the canvas is resized or a step is
+    // done (see keepFitted), until the view is zoomed or panned.
     void frameFigure();
+    // While the view fits the figure, frames it again as it stands now.
+    void keepFitted();
     // Zooms keeping the figure's centre where it is on the canvas; leaves fitting.
     void zoomKeepingFigure(double zoom);
     // Back to the start: zoom 1 with the corner of the window units at the canvas's.

@@ -39,17 +39,17 @@ MainWindow::MainWindow()
       canvas_(new Canvas(this)),
       menus_(*menuBar(), [this](Menu m) {
           form_.clickMenu(m);
-          render();
+          showStep();
       }),
       edit_(
           *menuBar(),
           [this] {
               form_.undo();
-              render();
+              showStep();
           },
           [this] {
               form_.redo();
-              render();
+              showStep();
           }) {
     canvas_->setObjectName(QStringLiteral("canvas"));
     announcer_ = new FigureAnnouncer(*canvas_);
@@ -67,7 +67,7 @@ MainWindow::MainWindow()
         label->setObjectName(toQString(facts(v).labelName));
         connect(label, &VectorLabel::clicked, this, [this, v] {
             form_.clickLabel(v);
-            render();
+            showStep();
         });
         labels_[v] = label;
     }
@@ -77,7 +77,7 @@ MainWindow::MainWindow()
     });
     connect(canvas_, &Canvas::released, this, [this] {
         form_.mouseRelease();
-        render();
+        showStep();
     });
     connect(canvas_, &Canvas::pointerMoved, this, [this](int button, int shift, float x, float y) {
         form_.mouseMove(button, shift, x, y);
@@ -85,7 +85,7 @@ MainWindow::MainWindow()
     });
     connect(canvas_, &Canvas::keyPressed, this, [this](Key key) {
         form_.key(key);
-        render();
+        showStep();
     });
     focusRing_ = new FocusRing(canvas_);
     connect(canvas_, &Canvas::focusChanged, this, &MainWindow::showFocusRing);
@@ -159,6 +159,11 @@ void MainWindow::render() {
     edit_.render(form_.history());
     showFocusRing();
     announcer_->render(s);
+}
+
+void MainWindow::showStep() {
+    render();
+    canvas_->keepFitted();
 }
 
 void MainWindow::showFocusRing() {

@@ -43,6 +43,9 @@ protected:
 
 private:
     void render();
+    // Renders the window after an event that completed a step (or could have), and frames
+    // the figure again while the view fits it; a drag is framed once it is released.
+    void showStep();
     void showFocusRing();
 
     QtHost host_;

@@ -11,12 +11,6 @@
 
 namespace fendrel {
 
-namespace {
-
-constexpr int kInformationIcon = 64;
-
-}  // namespace
-
 std::optional<std::string> QtHost::inputBox(std::string_view prompt, std::string_view title,
                                             std::string_view defaultText) {
     QInputDialog dialog(dialogParent_);
@@ -34,7 +28,9 @@ void QtHost::messageBox(std::string_view text, int buttons, std::string_view tit
     box.setTextFormat(Qt::PlainText);
     box.setText(toQString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.setIcon(buttons == kInformationIcon ? QMessageBox::Information : QMessageBox::NoIcon);
+    box.setIcon(buttons == kInformationIcon ? QMessageBox::Information
+                : buttons == kWarningIcon     ? QMessageBox::Warning
+                                              : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }
