@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "commands/angle_unit.h"
 #include "interaction/selection.h"
 #include "model/translation.h"
 
@@ -37,7 +38,7 @@ constexpr std::array<VectorFamily, kVectorItemCount> kVectorFamilies{{
 // The menu-bar titles and the items that belong to no vector.
 constexpr std::array<Element, kMenuCount - kVectorMenuCount> kOtherElements{{
     // id             name         parent      start-up caption  handler         vector  flags
-    {Menu::AngleMode, "AngleMode", {},         N_("Degrees"),    angleModeClick, {},     kRefreshes},
+    {Menu::AngleMode, "AngleMode", {},         kDegreesName,     angleModeClick, {},     kRefreshes},
     // TRANSLATORS: shows the scalar products of the vectors.
     {Menu::Products,  "Products",  {},         N_("Products"),   productsClick,  {},     0},
     // TRANSLATORS: the menu that chooses where B is drawn: from the origin (Mode A, the

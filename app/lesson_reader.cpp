@@ -254,10 +254,10 @@ Lesson lessonFromText(std::string_view text) {
     if (const Field k = root["constant"]; !k.value.is_null()) {
         const double constant = round2(k.number());
         if (constant == 0) k.mustBe(N_("\"{field}\" must not be 0: it is the reference vector's magnitude"));
-        s.vars.kConst = Number::dbl(constant);
+        s.vars.referenceConstant = Number::dbl(constant);
     }
     if (std::any_of(kVectors.begin(), kVectors.end(), [&](Vec v) { return s.checked(vectorMenu(v, VectorItem::Constant)); }) &&
-        s.vars.kConst.empty())
+        s.vars.referenceConstant.empty())
         refuse(N_("the reference vector needs a \"constant\""));
     const double background =
         root["background"].wholeWithin(0, kMaxColor, N_("\"{field}\" must be a colour from 0 to 16777215"));
@@ -269,10 +269,10 @@ Lesson lessonFromText(std::string_view text) {
 
     // The quantities as they were measured, then the lines where they stand now.
     recordArrowColours(s);
-    vectorcolors(s);
+    applyVectorColours(s);
     const PerVector<Line> shown = measured ? readMeasured(*measured) : lines;
     for (Vec v : kVectors) placeLike(s.line(v), shown[v]);
-    grandezze(s);
+    refreshQuantities(s);
     for (Vec v : kVectors) {
         placeLike(s.line(v), lines[v]);
         s.putLabelOnTip(v);

@@ -57,7 +57,7 @@ Json lines(const PerVector<Line>& lines) {
 // Whether the quantities shown are what a refresh of the lines as they stand would show.
 bool measuredAsTheyStand(const FormState& s) {
     FormState refreshed = s;
-    grandezze(refreshed);
+    refreshQuantities(refreshed);
     return sameAsShown(refreshed, s);
 }
 
@@ -102,7 +102,7 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
     lesson["layout"] = kLayoutNames[s.modeB() ? 1 : 0];
     lesson["selected"] = letter(s.vars.selected.value_or(Vec::A));
     lesson["angleUnit"] = kAngleUnitNames[s.vars.radMode ? 1 : 0];
-    lesson["constant"] = s.vars.kConst.empty() ? Json() : number(s.vars.kConst.read());
+    lesson["constant"] = s.vars.referenceConstant.empty() ? Json() : number(s.vars.referenceConstant.read());
     lesson["background"] = s.backColor;
     lesson["labelStacking"] = std::move(stacking);
     if (!measuredAsTheyStand(s)) lesson["measuredAt"] = lines(s.measured);

@@ -82,16 +82,16 @@ void walkShownFields(Visit& visit, State&... s) {
             });
     });
     visit.group("vars", [&] {
-        for (Vec v : kVectors) visit.field(kMagnitudeNames[v], s.vars.mod[v]...);
+        for (Vec v : kVectors) visit.field(kMagnitudeNames[v], s.vars.magnitude[v]...);
         for (Vec v : kVectors)
-            for (Axis axis : kAxes) visit.field(kComponentNames[v][axis], s.vars.comp[v][axis]...);
-        visit.field("kConst", s.vars.kConst...);
+            for (Axis axis : kAxes) visit.field(kComponentNames[v][axis], s.vars.components[v][axis]...);
+        visit.field("kConst", s.vars.referenceConstant...);
         visit.field("curVec", s.vars.selected...);
         visit.field("radMode", s.vars.radMode...);
-        for (Vec v : kVectors) visit.field(kDirectionNames[v], s.vars.ang[v]...);
+        for (Vec v : kVectors) visit.field(kDirectionNames[v], s.vars.direction[v]...);
         for (std::size_t i = 0; i < kAngleBetweenNames.size(); ++i)
-            visit.field(kAngleBetweenNames[i], s.vars.between[i]...);
-        for (Vec v : kVectors) visit.field(kColourNames[v], s.vars.col[v]...);
+            visit.field(kAngleBetweenNames[i], s.vars.anglesBetween[i]...);
+        for (Vec v : kVectors) visit.field(kColourNames[v], s.vars.colour[v]...);
     });
 }
 

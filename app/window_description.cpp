@@ -36,7 +36,7 @@ void paintBackground(FormState& s, Color background) {
 }
 
 void recordArrowColours(FormState& s) {
-    for (Vec v : kVectors) s.vars.col[v] = Number::dbl(s.line(v).color);
+    for (Vec v : kVectors) s.vars.colour[v] = Number::dbl(s.line(v).color);
 }
 
 void formLoad(FormState& s, Host& host) {
@@ -47,7 +47,7 @@ void formLoad(FormState& s, Host& host) {
     const int choice = static_cast<int>(std::floor(host.rnd() * 3.0f)) + 1;
     paintBackground(s, kBackgrounds[static_cast<size_t>(choice - 1)]);
     recordArrowColours(s);
-    grandezze(s);
+    refreshQuantities(s);
 }
 
 }  // namespace fendrel

@@ -52,7 +52,7 @@ void followUpAndRefresh(FormState& s, Vec edited, bool x, bool y) {
     switch (edited) {
         case Vec::A:
             resultantFollowsA(s);
-            if (s.modeB()) drawB(s);
+            if (s.modeB()) placeBHeadToTail(s);
             break;
         case Vec::B:
             if (s.modeB()) {
@@ -64,10 +64,10 @@ void followUpAndRefresh(FormState& s, Vec edited, bool x, bool y) {
             break;
         case Vec::R:
             yieldToResultant(s);
-            if (s.modeB()) drawB(s);
+            if (s.modeB()) placeBHeadToTail(s);
             break;
     }
-    grandezze(s);
+    refreshQuantities(s);
 }
 
 }  // namespace fendrel

@@ -24,13 +24,13 @@ void constantClick(FormState& s, Host& host, Vec v) {
                 return;
             }
             if (const double k = round2(*typed); k != 0) {
-                s.vars.kConst = Number::dbl(k);
+                s.vars.referenceConstant = Number::dbl(k);
                 break;
             }
         }
     }
-    vectorcolors(s);
-    grandezze(s);
+    applyVectorColours(s);
+    refreshQuantities(s);
 }
 
 }  // namespace fendrel

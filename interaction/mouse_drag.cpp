@@ -86,7 +86,7 @@ void formMouseMove(FormState& s, int button, int /*shift*/, float x, float y) {
             case Vec::R: dragR(s, x, y); break;
         }
     }
-    grandezze(s);
+    refreshQuantities(s);
 }
 
 }  // namespace fendrel

@@ -73,8 +73,8 @@ TEST(GridSpacing, NoSpacingWithoutAUsablePixelSize) {
 
 TEST(GridSpacing, CaptionsUnitFollowsTheMarkedConstant) {
     FormState s;
-    s.vars.kConst = Number::dbl(5);
-    s.vars.mod = {Number::single(4200), Number::single(0), Number::single(2100)};
+    s.vars.referenceConstant = Number::dbl(5);
+    s.vars.magnitude = {Number::single(4200), Number::single(0), Number::single(2100)};
     EXPECT_EQ(captionUnitsPerWindowUnit(s), 1.0);
     s.menu(Menu::ca).checked = true;
     EXPECT_DOUBLE_EQ(captionUnitsPerWindowUnit(s), 5.0 / 4200);

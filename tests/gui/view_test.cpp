@@ -145,7 +145,7 @@ TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosenAndAft
     });
     action("SizeA").trigger();
     ASSERT_TRUE(answer.answered());
-    EXPECT_NEAR(window.state().vars.mod[Vec::A].read(), 12000, 0.01);
+    EXPECT_NEAR(window.state().vars.magnitude[Vec::A].read(), 12000, 0.01);
     EXPECT_TRUE(action("FitToWindow").isChecked());
     EXPECT_TRUE(QRectF(canvas().rect()).adjusted(20, 20, -20, -20).contains(figureOnCanvas()));
 }

@@ -226,8 +226,8 @@ TEST(Magnitude, IsTheSameInEveryBuildForEachVectorAndDirection) {
     for (const Line& line : {forward, backward}) {
         FormState s;
         for (Vec v : kVectors) s.line(v) = line;
-        grandezze(s);
+        refreshQuantities(s);
         for (Vec v : kVectors)
-            EXPECT_EQ(s.vars.mod[v], Number::dbl(6154.858891028885)) << letter(v);
+            EXPECT_EQ(s.vars.magnitude[v], Number::dbl(6154.858891028885)) << letter(v);
     }
 }

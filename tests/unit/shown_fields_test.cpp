@@ -108,7 +108,7 @@ TEST(ShownFields, EachChangedAloneIsPrintedAndIsAStep) {
 TEST(ShownFields, WhatTheDumpDoesNotPrintIsNoChange) {
     const FormState start = loaded();
     FormState changed = start;
-    changed.vars.mod[Vec::A].kind = Number::Kind::Double;  // its precision
+    changed.vars.magnitude[Vec::A].kind = Number::Kind::Double;  // its precision
     std::swap(changed.stacking[0], changed.stacking[1]);   // the order of the two lower labels
     EXPECT_TRUE(sameAsShown(start, changed));
     EXPECT_EQ(stateJson(changed), stateJson(start));
