@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/figure_description.h"
 
-#include "commands/follow_up.h"
 
 namespace fendrel {
 

@@ -8,8 +8,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/initial_form.h"
 #include "app/lesson.h"
-#include "app/window_description.h"
+#include "app/load_handler.h"
 #include "commands/angle_unit.h"
 #include "interaction/placement.h"
 #include "model/numbers.h"

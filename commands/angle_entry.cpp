@@ -5,6 +5,7 @@
 #include "commands/angle_unit.h"
 #include "commands/commands.h"
 #include "commands/follow_up.h"
+#include "commands/typed_answer.h"
 #include "model/angles.h"
 #include "model/single.h"
 

@@ -5,7 +5,9 @@
 
 #include "commands/commands.h"
 #include "commands/follow_up.h"
+#include "commands/typed_answer.h"
 #include "model/angles.h"
+#include "model/shown_number.h"
 #include "model/single.h"
 
 namespace fendrel {

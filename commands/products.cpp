@@ -5,6 +5,7 @@
 #include "commands/commands.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
+#include "model/shown_number.h"
 #include "model/translation.h"
 
 namespace fendrel {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/commands.h"
-#include "commands/follow_up.h"
+#include "commands/typed_answer.h"
 #include "interaction/placement.h"
 #include "model/numbers.h"
 #include "model/refresh.h"

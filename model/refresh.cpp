@@ -7,6 +7,7 @@
 
 #include "model/angles.h"
 #include "model/numbers.h"
+#include "model/shown_number.h"
 #include "model/translation.h"
 
 namespace fendrel {

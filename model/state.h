@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "model/vector_table.h"
 #include "model/number.h"
+#include "model/vector_table.h"
 
 // The whole window as plain values: what the handlers read and write, and what the real
 // window renders.

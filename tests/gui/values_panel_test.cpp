@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/contrast.h"
-#include "app/window_description.h"
+#include "app/initial_form.h"
 #include "ui/base/qt_text.h"
 #include "ui/figure/values_panel.h"
 

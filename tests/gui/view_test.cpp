@@ -5,8 +5,8 @@
 #include <QInputDialog>
 
 #include "modal_answer.h"
-#include "ui/figure/canvas.h"
 #include "ui/base/colors.h"
+#include "ui/figure/canvas.h"
 #include "window_test.h"
 
 namespace fendrel {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "commands/follow_up.h"
+#include "commands/typed_answer.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
 #include "tools/script_host.h"

@@ -3,9 +3,9 @@
 #include "ui/access/figure_accessible.h"
 
 #include "app/figure_description.h"
-#include "ui/figure/canvas.h"
 #include "ui/access/figure_announcer.h"
 #include "ui/base/qt_text.h"
+#include "ui/figure/canvas.h"
 
 namespace fendrel {
 

@@ -5,9 +5,9 @@
 #include <QAccessible>
 
 #include "app/figure_description.h"
-#include "ui/figure/canvas.h"
 #include "ui/access/figure_accessible.h"
 #include "ui/base/qt_text.h"
+#include "ui/figure/canvas.h"
 #include "ui/figure/figure_view.h"
 
 namespace fendrel {

@@ -6,8 +6,8 @@
 #include <QMenuBar>
 
 #include "model/translation.h"
-#include "ui/menus/own_menu.h"
 #include "ui/base/qt_text.h"
+#include "ui/menus/own_menu.h"
 
 namespace fendrel {
 

@@ -11,10 +11,10 @@
 
 #include "app/lesson.h"
 #include "model/translation.h"
+#include "ui/base/qt_text.h"
 #include "ui/menus/examples.h"
 #include "ui/menus/file_dialog.h"
 #include "ui/menus/own_menu.h"
-#include "ui/base/qt_text.h"
 #include "ui/menus/recent_files.h"
 #include "ui/menus/view_menu.h"
 

@@ -9,10 +9,10 @@
 #include <QMessageBox>
 
 #include "model/translation.h"
+#include "ui/base/qt_text.h"
 #include "ui/menus/file_dialog.h"
 #include "ui/menus/own_menu.h"
 #include "ui/picture/picture.h"
-#include "ui/base/qt_text.h"
 
 namespace fendrel {
 

@@ -4,10 +4,10 @@
 
 #include <QMenu>
 
-#include "ui/figure/canvas.h"
 #include "model/translation.h"
-#include "ui/menus/own_menu.h"
 #include "ui/base/qt_text.h"
+#include "ui/figure/canvas.h"
+#include "ui/menus/own_menu.h"
 
 namespace fendrel {
 

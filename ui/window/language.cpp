@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "model/language_choice.h"
 #include "model/translation.h"
 
 namespace fendrel {

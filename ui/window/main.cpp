@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "model/translation.h"
+#include "ui/base/qt_text.h"
 #include "ui/window/language.h"
 #include "ui/window/main_window.h"
-#include "ui/base/qt_text.h"
 
 namespace {
 

@@ -7,9 +7,6 @@
 
 namespace fendrel {
 
-// The window as it is created, before its load handler runs.
-FormState initialForm();
-
 // The window's background, and the name labels' with it, so that they blend in.
 void paintBackground(FormState& s, Color background);
 
