@@ -213,6 +213,12 @@ TEST_F(ViewTest, GridOnlyWhenChosenEvery500UnitsThroughTheMovingOrigin) {
 
     moveWith(Qt::RightButton, QPointF(310, 300));  // the origin to x = 310
     expectRunsAt(20, 0, 240, {310 - 9 * step, 310 - 8 * step, 310 - 7 * step, 310 - 6 * step, 310 - 5 * step, 310 - 4 * step, 310 - 3 * step});
+    // A panned view keeps its grid, the same step apart.
+    QTest::keyClick(&view(), Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(&view(), Qt::Key_Up, Qt::AltModifier);
+    const std::vector<int> panned = runStarts(20, 0, 240);
+    ASSERT_GE(panned.size(), 5u);
+    for (size_t i = 1; i < panned.size(); ++i) EXPECT_NEAR(panned[i] - panned[i - 1], step, 1.0) << i;
     action("Grid").trigger();
     EXPECT_TRUE(runStarts(20, 0, 240).empty());
 }
