@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "commands/angle_unit.h"
 #include "interaction/selection.h"
 #include "model/translation.h"
 
@@ -17,40 +18,27 @@ void lock(FormState& s, Host&, Vec v) { lockClick(s, v); }
 
 constexpr unsigned kEntry = kGuarded | kRefreshes;  // a prompt that moves a tip
 
-// The items every vector menu has, one row a kind, the members for A, B and R side by side;
-// each is an item of its vector's menu.
+// What every vector's menu has, one row a kind of item, by VectorItem; the names and
+// captions are the vector table's.
 struct VectorFamily {
-    PerVector<Menu> ids;
-    PerVector<std::string_view> names;
-    PerVector<std::string_view> captions;  // at start-up
-    Command handler;
+    Command handler;  // none for the title, which only opens the menu
     unsigned flags;
 };
 
-constexpr std::array<VectorFamily, 6> kVectorFamilies{{
-    {{Menu::SizeA, Menu::SizeB, Menu::SizeR}, {"SizeA", "SizeB", "SizeR"},
-     // TRANSLATORS: the item of each vector's menu that asks for a new magnitude of that vector.
-     {C_("magnitude item", "A"), C_("magnitude item", "B"), C_("magnitude item", "R")}, sizeClick, kEntry},
-    {{Menu::Ax, Menu::Bx, Menu::Rx}, {"Ax", "Bx", "Rx"}, {"Ax", "Bx", "Rx"}, xComponentClick, kEntry},
-    {{Menu::Ay, Menu::By, Menu::Ry}, {"Ay", "By", "Ry"}, {"Ay", "By", "Ry"}, yComponentClick, kEntry},
-    // TRANSLATORS: asks for a new direction of the vector.
-    {{Menu::AngleA, Menu::AngleB, Menu::AngleR}, {"AngleA", "AngleB", "AngleR"}, {N_("Angle"), N_("Angle"), N_("Angle")},
-     angleClick, kEntry},
-    {{Menu::LockA, Menu::LockB, Menu::LockR}, {"LockA", "LockB", "LockR"}, {N_("Lock A"), N_("Lock B"), N_("Lock R")},
-     lock, 0},
-    // TRANSLATORS: makes the vector the reference vector: its magnitude is declared to be a chosen
-    // constant, and every length is shown in that scale.
-    {{Menu::ca, Menu::cb, Menu::cr}, {"ca", "cb", "cr"}, {N_("A constant"), N_("B constant"), N_("R constant")},
-     constantClick, kCheckable | kRefreshes},
+constexpr std::array<VectorFamily, kVectorItemCount> kVectorFamilies{{
+    {nullptr, 0},                           // the title: "A= 4200, 90°"
+    {sizeClick, kEntry},                    // a new magnitude
+    {xComponentClick, kEntry},              // a new x component
+    {yComponentClick, kEntry},              // a new y component
+    {angleClick, kEntry},                   // a new direction
+    {lock, 0},                              // "Lock A"
+    {constantClick, kCheckable | kRefreshes},  // "A constant": the reference vector
 }};
 
 // The menu-bar titles and the items that belong to no vector.
-constexpr std::array<Element, 9> kOtherElements{{
+constexpr std::array<Element, kMenuCount - kVectorMenuCount> kOtherElements{{
     // id             name         parent      start-up caption  handler         vector  flags
-    {Menu::SetA,      "SetA",      {},         "A",              nullptr,        Vec::A, 0},
-    {Menu::SetB,      "SetB",      {},         "B",              nullptr,        Vec::B, 0},
-    {Menu::SetR,      "SetR",      {},         "R",              nullptr,        Vec::R, kDisabled},  // R starts locked
-    {Menu::AngleMode, "AngleMode", {},         N_("Degrees"),    angleModeClick, {},     kRefreshes},
+    {Menu::AngleMode, "AngleMode", {},         kDegreesName,     angleModeClick, {},     kRefreshes},
     // TRANSLATORS: shows the scalar products of the vectors.
     {Menu::Products,  "Products",  {},         N_("Products"),   productsClick,  {},     0},
     // TRANSLATORS: the menu that chooses where B is drawn: from the origin (Mode A, the
@@ -65,9 +53,16 @@ constexpr std::array<Element, 9> kOtherElements{{
 // Every element at the place of its id, so that the table reads in menu-bar order.
 constexpr PerMenu<Element> byId() {
     PerMenu<Element> table{};
-    for (const VectorFamily& f : kVectorFamilies)
-        for (Vec v : kVectors)
-            table[f.ids[v]] = {f.ids[v], f.names[v], kSetMenus[v], f.captions[v], f.handler, v, f.flags};
+    for (Vec v : kVectors) {
+        for (std::size_t i = 0; i < kVectorItemCount; ++i) {
+            const auto item = static_cast<VectorItem>(i);
+            const Menu id = vectorMenu(v, item);
+            const bool title = item == VectorItem::Title;
+            const unsigned flags = kVectorFamilies[i].flags | (title && facts(v).startsLocked ? kDisabled : 0u);
+            const std::optional<Menu> parent = title ? std::nullopt : std::optional(vectorMenu(v, VectorItem::Title));
+            table[id] = {id, facts(v).menuNames[i], parent, facts(v).menuCaptions[i], kVectorFamilies[i].handler, v, flags};
+        }
+    }
     for (const Element& e : kOtherElements) table[e.id] = e;
     return table;
 }

@@ -3,9 +3,10 @@
 #include "app/form.h"
 
 #include "app/element_table.h"
+#include "app/initial_form.h"
 #include "app/lesson.h"
 #include "app/lesson_file.h"
-#include "app/window_description.h"
+#include "app/load_handler.h"
 #include "interaction/mouse_drag.h"
 #include "interaction/selection.h"
 #include "model/translation.h"

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "app/same_as_shown.h"
+#include "app/shown_fields.h"
 
 namespace fendrel {
 

@@ -8,8 +8,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/initial_form.h"
 #include "app/lesson.h"
-#include "app/window_description.h"
+#include "app/load_handler.h"
 #include "commands/angle_unit.h"
 #include "interaction/placement.h"
 #include "model/numbers.h"
@@ -86,7 +87,7 @@ struct Field {
         if (it == names.end()) refuse(N_("\"{field}\" must be one of {choices}"), {{"field", path}, {"choices", list}});
         return static_cast<std::size_t>(it - names.begin());
     }
-    Vec vector() const { return kVectors[oneOf(kLetters.values)]; }
+    Vec vector() const { return kVectors[oneOf(kLetters)]; }
     // [x, y] in window units, each within the coordinate limit.
     std::array<float, 2> point() const {
         if (!value.is_array() || value.size() != 2) mustBe(N_("\"{field}\" must be a pair of numbers [x, y]"));
@@ -173,12 +174,12 @@ void checkFormat(const Field& root) {
 void readVectors(const Field& vectors, FormState& s) {
     int locked = 0, references = 0;
     for (Vec v : kVectors) {
-        const Field f = vectors[std::string(kLetters[v])];
+        const Field f = vectors[std::string(letter(v))];
         const bool isLocked = f["locked"].flag();
-        s.menu(kSetMenus[v]).enabled = !isLocked;
+        s.menu(vectorMenu(v, VectorItem::Title)).enabled = !isLocked;
         locked += isLocked;
         const bool isReference = f["reference"].flag();
-        s.menu(kConstantItems[v]).checked = isReference;
+        s.menu(vectorMenu(v, VectorItem::Constant)).checked = isReference;
         references += isReference;
         const Field label = f["label"];
         s.label(v).bold = label["bold"].flag();
@@ -196,7 +197,7 @@ PerVector<Line> readFigure(const Field& root, const FormState& s) {
     const std::array<float, 2> origin = root["origin"].point();
     for (Vec v : kVectors) {
         setTail(lines[v], origin);
-        setTip(lines[v], root["vectors"][std::string(kLetters[v])]["tip"].point());
+        setTip(lines[v], root["vectors"][std::string(letter(v))]["tip"].point());
     }
     if (s.modeB()) {
         lines[Vec::B].x1 = lines[Vec::A].x2;
@@ -210,7 +211,7 @@ PerVector<Line> readFigure(const Field& root, const FormState& s) {
 PerVector<Line> readMeasured(const Field& measured) {
     PerVector<Line> lines;
     for (Vec v : kVectors) {
-        const Field f = measured[std::string(kLetters[v])];
+        const Field f = measured[std::string(letter(v))];
         setTail(lines[v], f["tail"].point());
         setTip(lines[v], f["tip"].point());
     }
@@ -249,15 +250,15 @@ Lesson lessonFromText(std::string_view text) {
     const bool triangle = root["layout"].oneOf(kLayoutNames) == 1;
     s.menu(Menu::ModeA).checked = !triangle;
     s.menu(Menu::ModeB).checked = triangle;
-    s.vars.curVec = static_cast<int>(root["selected"].oneOf(kLetters.values)) + 1;
+    s.vars.selected = root["selected"].vector();
     setAngleUnit(s, root["angleUnit"].oneOf(kAngleUnitNames) == 1);
     if (const Field k = root["constant"]; !k.value.is_null()) {
         const double constant = round2(k.number());
         if (constant == 0) k.mustBe(N_("\"{field}\" must not be 0: it is the reference vector's magnitude"));
-        s.vars.kConst = Number::dbl(constant);
+        s.vars.referenceConstant = Number::dbl(constant);
     }
-    if (std::any_of(kConstantItems.begin(), kConstantItems.end(), [&](Menu m) { return s.checked(m); }) &&
-        s.vars.kConst.empty())
+    if (std::any_of(kVectors.begin(), kVectors.end(), [&](Vec v) { return s.checked(vectorMenu(v, VectorItem::Constant)); }) &&
+        s.vars.referenceConstant.empty())
         refuse(N_("the reference vector needs a \"constant\""));
     const double background =
         root["background"].wholeWithin(0, kMaxColor, N_("\"{field}\" must be a colour from 0 to 16777215"));
@@ -269,10 +270,10 @@ Lesson lessonFromText(std::string_view text) {
 
     // The quantities as they were measured, then the lines where they stand now.
     recordArrowColours(s);
-    vectorcolors(s);
+    applyVectorColours(s);
     const PerVector<Line> shown = measured ? readMeasured(*measured) : lines;
     for (Vec v : kVectors) placeLike(s.line(v), shown[v]);
-    grandezze(s);
+    refreshQuantities(s);
     for (Vec v : kVectors) {
         placeLike(s.line(v), lines[v]);
         s.putLabelOnTip(v);

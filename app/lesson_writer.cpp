@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/lesson.h"
-#include "app/same_as_shown.h"
+#include "app/shown_fields.h"
 #include "model/refresh.h"
 
 namespace fendrel {
@@ -38,14 +38,12 @@ Json number(float v) {
 
 Json point(float x, float y) { return Json::array({number(x), number(y)}); }
 
-std::string_view letter(Vec v) { return kLetters[v]; }
-
 Json vector(const FormState& s, Vec v) {
     const Line& l = s.line(v);
     const Label& label = s.label(v);
     return {{"tip", point(l.x2, l.y2)},
-            {"locked", !s.enabled(kSetMenus[v])},
-            {"reference", s.checked(kConstantItems[v])},
+            {"locked", !s.enabled(vectorMenu(v, VectorItem::Title))},
+            {"reference", s.checked(vectorMenu(v, VectorItem::Constant))},
             {"label", {{"bold", label.bold}, {"size", number(label.size)}}}};
 }
 
@@ -59,7 +57,7 @@ Json lines(const PerVector<Line>& lines) {
 // Whether the quantities shown are what a refresh of the lines as they stand would show.
 bool measuredAsTheyStand(const FormState& s) {
     FormState refreshed = s;
-    grandezze(refreshed);
+    refreshQuantities(refreshed);
     return sameAsShown(refreshed, s);
 }
 
@@ -102,9 +100,9 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
     lesson["origin"] = point(a.x1, a.y1);
     lesson["vectors"] = std::move(vectors);
     lesson["layout"] = kLayoutNames[s.modeB() ? 1 : 0];
-    lesson["selected"] = letter(s.selected().value_or(Vec::A));
+    lesson["selected"] = letter(s.vars.selected.value_or(Vec::A));
     lesson["angleUnit"] = kAngleUnitNames[s.vars.radMode ? 1 : 0];
-    lesson["constant"] = s.vars.kConst.empty() ? Json() : number(s.vars.kConst.read());
+    lesson["constant"] = s.vars.referenceConstant.empty() ? Json() : number(s.vars.referenceConstant.read());
     lesson["background"] = s.backColor;
     lesson["labelStacking"] = std::move(stacking);
     if (!measuredAsTheyStand(s)) lesson["measuredAt"] = lines(s.measured);

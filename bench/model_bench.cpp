@@ -28,7 +28,7 @@ void refresh(benchmark::State& state, bool withReferenceVector) {
     }
     FormState s = form.state();
     for (auto _ : state) {
-        grandezze(s);
+        refreshQuantities(s);
         benchmark::DoNotOptimize(s);
     }
 }

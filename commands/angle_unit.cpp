@@ -10,12 +10,12 @@ namespace fendrel {
 
 void setAngleUnit(FormState& s, bool radians) {
     s.vars.radMode = radians;
-    s.menu(Menu::AngleMode).caption = radians ? _("Radians") : _("Degrees");
+    s.menu(Menu::AngleMode).caption = angleUnitName(radians);
 }
 
 void angleModeClick(FormState& s, Host&, Vec) {
     setAngleUnit(s, !s.vars.radMode);
-    grandezze(s);
+    refreshQuantities(s);
 }
 
 }  // namespace fendrel

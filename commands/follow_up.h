@@ -2,28 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <optional>
-#include <string_view>
-
-#include "commands/host.h"
-#include "model/numbers.h"
 #include "model/state.h"
-#include "model/translation.h"
 
 namespace fendrel {
-
-// The title of the prompts for a vector's magnitude and for its reference constant, and the
-// vector's name for assistive technology; for the catalogue.
-inline constexpr PerVector<std::string_view> kVectorTitles{N_("Vector A"), N_("Vector B"), N_("Vector R")};
-
-// A typed number, with the decimal separator of the language in use or a point.
-Reading readReply(std::string_view reply);
-
-// Asks for a number. Nothing when the prompt is cancelled or the reply is empty; nothing
-// either when the reply is no number or too large to hold, after a message box (titled as
-// the prompt) has said so.
-std::optional<double> askNumber(Host& host, std::string_view prompt, std::string_view title,
-                                std::string_view defaultText = {});
 
 // After a command moved the tip of `edited`: the other arrow follows so that R = A + B,
 // B is re-placed in Mode B, and every quantity is refreshed. A component command of B

@@ -5,6 +5,7 @@
 #include "commands/commands.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
+#include "model/shown_number.h"
 #include "model/translation.h"
 
 namespace fendrel {
@@ -32,10 +33,10 @@ std::string productLine(const FormState& s, Vec first, Vec second, double angle)
     // unless negative.
     return fill(_("{first} x {second} x Cos({first}{second})= {firstMagnitude} x {secondMagnitude} x "
                   "Cos({angle}{unit})= {product}"),
-                {{"first", kLetters[first]},
-                 {"second", kLetters[second]},
-                 {"firstMagnitude", shownNumber(round2(v.mod[first].read()))},
-                 {"secondMagnitude", shownNumber(round2(v.mod[second].read()))},
+                {{"first", letter(first)},
+                 {"second", letter(second)},
+                 {"firstMagnitude", shownNumber(round2(v.magnitude[first].read()))},
+                 {"secondMagnitude", shownNumber(round2(v.magnitude[second].read()))},
                  {"angle", shownNumber(angle)},
                  // TRANSLATORS: the unit after an angle of the products report, in radians.
                  {"unit", v.radMode ? _(C_("radians in the products report", "r"))
@@ -49,11 +50,11 @@ void productsClick(FormState& s, Host& host, Vec) {
     const Vars& v = s.vars;
     std::string text;
     text += kCR;
-    text += productLine(s, Vec::A, Vec::B, v.between[0].read());
+    text += productLine(s, Vec::A, Vec::B, v.anglesBetween[0].read());
     text += {kCR, kCR};
-    text += productLine(s, Vec::A, Vec::R, v.between[1].read());
+    text += productLine(s, Vec::A, Vec::R, v.anglesBetween[1].read());
     text += {kCR, kCR};
-    text += productLine(s, Vec::B, Vec::R, v.between[2].read());
+    text += productLine(s, Vec::B, Vec::R, v.anglesBetween[2].read());
     text += {kCR, kCR};
     text += _("WARNING :");
     text += kCR;

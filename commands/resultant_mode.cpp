@@ -22,7 +22,7 @@ void modeAClick(FormState& s, Host&, Vec) {
 void modeBClick(FormState& s, Host&, Vec) {
     s.menu(Menu::ModeA).checked = false;
     s.menu(Menu::ModeB).checked = true;
-    drawB(s);
+    placeBHeadToTail(s);
 }
 
 }  // namespace fendrel

@@ -2,20 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interaction/key_names.h"
 
-#include <array>
-#include <utility>
-
 namespace fendrel {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Key::Name>, 5> kNames{{
-    {"Left", Key::Name::Left},
-    {"Right", Key::Name::Right},
-    {"Up", Key::Name::Up},
-    {"Down", Key::Name::Down},
-    {"Tab", Key::Name::Tab},
-}};
+constexpr std::string_view kCtrl = "Ctrl+", kShift = "Shift+";
 
 bool consume(std::string_view& text, std::string_view prefix) {
     if (!text.starts_with(prefix)) return false;
@@ -27,15 +18,21 @@ bool consume(std::string_view& text, std::string_view prefix) {
 
 std::optional<Key> keyByName(std::string_view name) {
     Key key;
-    key.ctrl = consume(name, "Ctrl+");
-    key.shift = consume(name, "Shift+");
-    for (const auto& [text, id] : kNames) {
-        if (name != text) continue;
-        if (id == Key::Name::Tab && key.ctrl) return std::nullopt;
-        key.name = id;
-        return key;
+    key.ctrl = consume(name, kCtrl);
+    key.shift = consume(name, kShift);
+    for (const KeyFacts& k : kKeyFacts) {
+        if (name != k.scriptName) continue;
+        key.name = k.name;
+        return isFigureKey(key) ? std::optional(key) : std::nullopt;
     }
     return std::nullopt;
+}
+
+std::string keyName(const Key& key) {
+    std::string name;
+    if (key.ctrl) name += kCtrl;
+    if (key.shift) name += kShift;
+    return name += keyFacts(key.name).scriptName;
 }
 
 }  // namespace fendrel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "interaction/keyboard.h"
@@ -12,5 +13,8 @@ namespace fendrel {
 // The key written as the scenario driver reads it: "Left", "Ctrl+Down", "Shift+Up",
 // "Ctrl+Shift+Right", "Tab", "Shift+Tab". Nothing for any other text.
 std::optional<Key> keyByName(std::string_view name);
+
+// The key as the driver's scripts write it; keyByName reads it back.
+std::string keyName(const Key& key);
 
 }  // namespace fendrel

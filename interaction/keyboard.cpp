@@ -15,26 +15,11 @@ constexpr double kSmallStep = 15;
 constexpr int kTipButton = 1;
 constexpr int kFigureButton = 2;
 
-struct Offset {
-    double x, y;
-};
-
-Offset direction(Key::Name name) {
-    switch (name) {
-        case Key::Name::Left: return {-1, 0};
-        case Key::Name::Right: return {1, 0};
-        case Key::Name::Up: return {0, -1};
-        case Key::Name::Down: return {0, 1};
-        case Key::Name::Tab: break;
-    }
-    return {0, 0};
-}
-
 // Where the pointer would be after moving one step from (x, y).
 void dragFrom(FormState& s, int button, float x, float y, Key key) {
     const double step = key.ctrl ? kSmallStep : kStep;
-    const Offset d = direction(key.name);
-    formMouseMove(s, button, 0, single(x + d.x * step), single(y + d.y * step));
+    const KeyFacts& k = keyFacts(key.name);
+    formMouseMove(s, button, 0, single(x + k.dx * step), single(y + k.dy * step));
 }
 
 // The vector after v in the order A, B, R, A (backwards: A, R, B, A).
@@ -50,10 +35,10 @@ Vec after(Vec v, bool backwards) {
 // The first unlocked vector after the selected one is selected as a click on its label
 // selects it.
 void selectNextUnlocked(FormState& s, bool backwards) {
-    const std::optional<Vec> current = s.selected();
+    const std::optional<Vec> current = s.vars.selected;
     if (!current) return;
     for (Vec v = after(*current, backwards); v != *current; v = after(v, backwards)) {
-        if (s.enabled(kSetMenus[v])) {
+        if (s.enabled(vectorMenu(v, VectorItem::Title))) {
             labelClick(s, v);
             return;
         }
@@ -72,7 +57,7 @@ void formKey(FormState& s, Key key) {
         dragFrom(s, kFigureButton, a.x1, a.y1, key);
         return;
     }
-    const std::optional<Vec> selected = s.selected();
+    const std::optional<Vec> selected = s.vars.selected;
     if (!selected) return;
     const Line& line = s.line(*selected);
     dragFrom(s, kTipButton, line.x2, line.y2, key);

@@ -79,13 +79,14 @@ void formMouseMove(FormState& s, int button, int /*shift*/, float x, float y) {
         return;
     }
     if (button != 1) return;
-    switch (s.vars.curVec) {
-        case 1: dragA(s, x, y); break;
-        case 2: dragB(s, x, y); break;
-        case 3: dragR(s, x, y); break;
-        default: break;
+    if (s.vars.selected) {
+        switch (*s.vars.selected) {
+            case Vec::A: dragA(s, x, y); break;
+            case Vec::B: dragB(s, x, y); break;
+            case Vec::R: dragR(s, x, y); break;
+        }
     }
-    grandezze(s);
+    refreshQuantities(s);
 }
 
 }  // namespace fendrel

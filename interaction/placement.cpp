@@ -13,18 +13,18 @@ double extentX(const Line& l) { return static_cast<double>(l.x2) - l.x1; }
 double extentY(const Line& l) { return static_cast<double>(l.y2) - l.y1; }
 }  // namespace
 
-void vectorcolors(FormState& s) {
-    for (Vec v : kVectors) s.line(v).color = static_cast<Color>(s.vars.col[v].read());
-    for (Vec v : kVectors) s.label(v).foreColor = static_cast<Color>(s.vars.col[v].read());
+void applyVectorColours(FormState& s) {
+    for (Vec v : kVectors) s.line(v).color = static_cast<Color>(s.vars.colour[v].read());
+    for (Vec v : kVectors) s.label(v).foreColor = static_cast<Color>(s.vars.colour[v].read());
     for (Vec v : kVectors) {
-        if (s.checked(kConstantItems[v])) {
+        if (s.checked(vectorMenu(v, VectorItem::Constant))) {
             s.line(v).color = kWhite;
             s.label(v).foreColor = kWhite;
         }
     }
 }
 
-void drawB(FormState& s) {
+void placeBHeadToTail(FormState& s) {
     Line& b = s.line(Vec::B);
     b.y2 = s.line(Vec::R).y2;
     b.y1 = s.line(Vec::A).y2;

@@ -8,10 +8,10 @@
 namespace fendrel {
 
 // Repaints arrows and labels in their own colours, the reference vector in white.
-void vectorcolors(FormState& s);
+void applyVectorColours(FormState& s);
 
 // Draws B head-to-tail, from A's tip to R's tip, and moves its label there.
-void drawB(FormState& s);
+void placeBHeadToTail(FormState& s);
 
 // R's tip <- A's tip + B's extent (y first).
 void resultantFollowsA(FormState& s);

@@ -10,8 +10,8 @@ constexpr double kRegularSize = 10;
 }  // namespace
 
 void labelClick(FormState& s, Vec v) {
-    if (!s.enabled(kSetMenus[v])) return;
-    s.vars.curVec = v == Vec::A ? 1 : v == Vec::B ? 2 : 3;
+    if (!s.enabled(vectorMenu(v, VectorItem::Title))) return;
+    s.vars.selected = v;
     for (Vec l : {Vec::B, Vec::A, Vec::R}) {
         s.label(l).bold = l == v;
         s.label(l).size = l == v ? kSelectedSize : kRegularSize;
@@ -22,7 +22,7 @@ void lockClick(FormState& s, Vec v) {
     // With B and R on one tip in Mode B, the label left on top is the one still clickable.
     if (v == Vec::B) s.bringToFront(Vec::R);
     if (v == Vec::R) s.bringToFront(Vec::B);
-    for (Vec m : kVectors) s.menu(kSetMenus[m]).enabled = m != v;
+    for (Vec m : kVectors) s.menu(vectorMenu(m, VectorItem::Title)).enabled = m != v;
     s.label(v).bold = false;
     s.label(v).size = kRegularSize;
 }

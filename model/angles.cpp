@@ -8,7 +8,7 @@
 
 namespace fendrel {
 
-double atn2(double x, double y, bool radMode) {
+double directionAngle(double x, double y, bool radMode) {
     double t;
     if (x == 0)
         t = y > 0 ? kPi / 2 : (kPi / 2) * 3;
@@ -21,7 +21,7 @@ double atn2(double x, double y, bool radMode) {
     return t;
 }
 
-void angoli(Vars& vars) {
+void measureAnglesBetween(Vars& vars) {
     const double half = vars.radMode ? kPi : 180;
     const double full = vars.radMode ? kPi * 2 : 360;
     auto between = [&](double p, double q) {
@@ -30,10 +30,10 @@ void angoli(Vars& vars) {
         if (d > half) d = (full - q) + p;
         return Number::dbl(round2(d));
     };
-    const double a = vars.ang[Vec::A].read(), b = vars.ang[Vec::B].read(), r = vars.ang[Vec::R].read();
-    vars.between[0] = between(a, b);
-    vars.between[1] = between(a, r);
-    vars.between[2] = between(b, r);
+    const double a = vars.direction[Vec::A].read(), b = vars.direction[Vec::B].read(), r = vars.direction[Vec::R].read();
+    vars.anglesBetween[0] = between(a, b);
+    vars.anglesBetween[1] = between(a, r);
+    vars.anglesBetween[2] = between(b, r);
 }
 
 }  // namespace fendrel

@@ -12,9 +12,9 @@ inline constexpr double kDegreesPerRadian = 57.29578;
 
 // Direction of the vector (x, y), y up, counter-clockwise from +x over a full turn,
 // in degrees or radians; the zero vector points straight down.
-double atn2(double x, double y, bool radMode);
+double directionAngle(double x, double y, bool radMode);
 
 // The three angles between the vectors, from the stored directions.
-void angoli(Vars& vars);
+void measureAnglesBetween(Vars& vars);
 
 }  // namespace fendrel

@@ -3,13 +3,13 @@
 #pragma once
 
 #include <array>
-#include <optional>
-#include <string_view>
+#include <cstddef>
 
 #include "model/keyed_array.h"
 
-// The window's named elements: three lines, three labels and the menu tree, in the order
-// the menu bar shows them. What each menu element shows at start-up and what a click on it
+// The ids of the window's parts: the vectors, the axes, and the menu tree's elements in the
+// order the menu bar shows them. What belongs to each vector is the vector table's
+// (model/vector_table.h); what each menu element shows at start-up and what a click on it
 // runs is the element table's (app/element_table.h).
 namespace fendrel {
 
@@ -23,27 +23,33 @@ inline constexpr std::array<Axis, 2> kAxes{Axis::X, Axis::Y};
 template <class T>
 using PerAxis = KeyedArray<Axis, T, 2>;
 
+// Each vector's menu: its title on the menu bar, then its items in the order they are shown.
+enum class VectorItem { Title, Magnitude, X, Y, Angle, Lock, Constant };
+inline constexpr std::size_t kVectorItemCount = 7;
+
+// The vectors' menus, each as its items stand, then the titles and items of no vector.
 enum class Menu {
     SetA, SizeA, Ax, Ay, AngleA, LockA, ca,
     SetB, SizeB, Bx, By, AngleB, LockB, cb,
     SetR, SizeR, Rx, Ry, AngleR, LockR, cr,
     AngleMode, Products, Mode, ModeA, ModeB, Info,
 };
-inline constexpr std::size_t kMenuCount = 27;
+inline constexpr std::size_t kMenuCount = static_cast<std::size_t>(Menu::Info) + 1;
 template <class T>
 using PerMenu = KeyedArray<Menu, T, kMenuCount>;
 
-inline constexpr PerVector<std::string_view> kLineNames{"LineA", "LineB", "LineR"};
-inline constexpr PerVector<std::string_view> kLabelNames{"LabelA", "LabelB", "LabelR"};
-inline constexpr PerVector<std::string_view> kLetters{"A", "B", "R"};
-inline constexpr PerAxis<std::string_view> kAxisLetters{"x", "y"};
-
-// The menu elements of each vector that the logic itself refers to.
-inline constexpr PerVector<Menu> kSetMenus{Menu::SetA, Menu::SetB, Menu::SetR};
-inline constexpr PerVector<Menu> kConstantItems{Menu::ca, Menu::cb, Menu::cr};
-inline constexpr PerVector<PerAxis<Menu>> kComponentItems{
-    PerAxis<Menu>{Menu::Ax, Menu::Ay}, PerAxis<Menu>{Menu::Bx, Menu::By}, PerAxis<Menu>{Menu::Rx, Menu::Ry}};
-
-std::optional<Vec> labelByName(std::string_view name);
+// The element of the vector's menu that is its `item`.
+constexpr Menu vectorMenu(Vec v, VectorItem item) {
+    return static_cast<Menu>(static_cast<std::size_t>(v) * kVectorItemCount + static_cast<std::size_t>(item));
+}
+constexpr Menu componentItem(Vec v, Axis axis) {
+    return vectorMenu(v, axis == Axis::X ? VectorItem::X : VectorItem::Y);
+}
+static_assert(vectorMenu(Vec::B, VectorItem::Title) == Menu::SetB && componentItem(Vec::R, Axis::Y) == Menu::Ry &&
+                  vectorMenu(Vec::R, VectorItem::Constant) == Menu::cr,
+              "each vector's menu stands as VectorItem lists its items");
+// The elements that belong to no vector's menu follow those that do.
+inline constexpr std::size_t kVectorMenuCount = kVectors.size() * kVectorItemCount;
+static_assert(static_cast<std::size_t>(Menu::AngleMode) == kVectorMenuCount);
 
 }  // namespace fendrel

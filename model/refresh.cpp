@@ -7,6 +7,7 @@
 
 #include "model/angles.h"
 #include "model/numbers.h"
+#include "model/shown_number.h"
 #include "model/translation.h"
 
 namespace fendrel {
@@ -26,7 +27,7 @@ std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
     // angle's unit as translated above. Another separator keeps the two numbers apart where
     // the decimal separator is a comma ("A= 3298,48; 67,17°").
     static const Pattern pattern(N_("{vector}={magnitude},{angle}{unit}"), {"vector", "magnitude", "angle", "unit"});
-    return pattern({kLetters[v], shownNumber(round2(magnitude)), shownNumber(round2(angle)), unitSuffix(radMode)});
+    return pattern({letter(v), shownNumber(round2(magnitude)), shownNumber(round2(angle)), unitSuffix(radMode)});
 }
 
 // "Ay=-3240": the caption of a component item.
@@ -34,35 +35,35 @@ void showComponent(FormState& s, Vec v, Axis axis) {
     // TRANSLATORS: a component of a vector: {vector} is A, B or R, {axis} is x or y, {value} a
     // number with a blank before it unless negative ("Ax= 0", "By=-150.25").
     static const Pattern pattern(N_("{vector}{axis}={value}"), {"vector", "axis", "value"});
-    s.menu(kComponentItems[v][axis]).caption =
-        pattern({kLetters[v], kAxisLetters[axis], shownNumber(s.vars.comp[v][axis])});
+    s.menu(componentItem(v, axis)).caption =
+        pattern({letter(v), kAxisLetters[axis], shownNumber(s.vars.components[v][axis])});
 }
 
 }  // namespace
 
 PerAxis<float> measuredComponents(const Line& l) { return {{l.x2 - l.x1, (l.y2 - l.y1) * -1.0f}}; }
 
-void grandezze(FormState& s) {
+void refreshQuantities(FormState& s) {
     s.measured = s.lines;
     for (Vec v : kVectors) {
         const Line& l = s.line(v);
         const double dy = static_cast<double>(l.y2) - l.y1;
         const double dx = static_cast<double>(l.x2) - l.x1;
-        s.vars.mod[v] = Number::dbl(std::sqrt(dy * dy + dx * dx));
-        s.label(v).tooltip = kLetters[v];
+        s.vars.magnitude[v] = Number::dbl(std::sqrt(dy * dy + dx * dx));
+        s.label(v).tooltip = letter(v);
         s.putLabelOnTip(v);
         const PerAxis<float> measured = measuredComponents(l);
         const float x = measured[Axis::X], y = measured[Axis::Y];
-        s.vars.comp[v][Axis::X] = Number::single(round2(x));
+        s.vars.components[v][Axis::X] = Number::single(round2(x));
         showComponent(s, v, Axis::X);
-        s.vars.comp[v][Axis::Y] = Number::single(round2(y));
+        s.vars.components[v][Axis::Y] = Number::single(round2(y));
         showComponent(s, v, Axis::Y);
         // The direction is taken from the components as their plain text reads back.
-        s.vars.ang[v] = Number::dbl(atn2(plainDouble(x), plainDouble(y), s.vars.radMode));
-        s.menu(kSetMenus[v]).caption = vectorCaption(v, s.vars.mod[v].read(), s.vars.ang[v].read(), s.vars.radMode);
+        s.vars.direction[v] = Number::dbl(directionAngle(plainDouble(x), plainDouble(y), s.vars.radMode));
+        s.menu(vectorMenu(v, VectorItem::Title)).caption = vectorCaption(v, s.vars.magnitude[v].read(), s.vars.direction[v].read(), s.vars.radMode);
     }
-    angoli(s.vars);
-    converse(s);
+    measureAnglesBetween(s.vars);
+    convertToReferenceScale(s);
 }
 
 namespace {
@@ -77,8 +78,8 @@ bool scaled(double value, double ratioNumerator, double ratioDenominator, double
 }
 
 void showInReferenceUnits(FormState& s, Vec reference) {
-    const double k = s.vars.kConst.read();
-    const double refMod = s.vars.mod[reference].read();
+    const double k = s.vars.referenceConstant.read();
+    const double refMod = s.vars.magnitude[reference].read();
     // R's label keeps the blank the display format puts before a number.
     s.label(reference).caption = reference == Vec::R ? shownNumber(k) : withDecimalSeparator(trimmed(k));
     for (Vec v : kVectors) {
@@ -86,10 +87,10 @@ void showInReferenceUnits(FormState& s, Vec reference) {
         if (v == reference)
             magnitude = k;
         else
-            scaled(s.vars.mod[v].read(), k, refMod, magnitude);
-        s.menu(kSetMenus[v]).caption = vectorCaption(v, magnitude, s.vars.ang[v].read(), s.vars.radMode);
+            scaled(s.vars.magnitude[v].read(), k, refMod, magnitude);
+        s.menu(vectorMenu(v, VectorItem::Title)).caption = vectorCaption(v, magnitude, s.vars.direction[v].read(), s.vars.radMode);
         for (Axis axis : kAxes) {
-            Number& comp = s.vars.comp[v][axis];
+            Number& comp = s.vars.components[v][axis];
             if (double c; scaled(comp.read(), k, refMod, c)) comp = Number::dbl(round2(c));
             showComponent(s, v, axis);
         }
@@ -98,19 +99,19 @@ void showInReferenceUnits(FormState& s, Vec reference) {
 
 }  // namespace
 
-void converse(FormState& s) {
+void convertToReferenceScale(FormState& s) {
     for (Vec v : kVectors) {
-        if (s.checked(kConstantItems[v]))
+        if (s.checked(vectorMenu(v, VectorItem::Constant)))
             showInReferenceUnits(s, v);
         else
-            s.label(v).caption = v == Vec::R ? "R " : std::string(kLetters[v]);
+            s.label(v).caption = facts(v).labelCaption;
     }
 }
 
 double captionUnitsPerWindowUnit(const FormState& s) {
     for (Vec v : kVectors) {
-        if (!s.checked(kConstantItems[v])) continue;
-        const double ratio = s.vars.kConst.read() / s.vars.mod[v].read();
+        if (!s.checked(vectorMenu(v, VectorItem::Constant))) continue;
+        const double ratio = s.vars.referenceConstant.read() / s.vars.magnitude[v].read();
         return std::isfinite(ratio) && ratio != 0 ? ratio : 1.0;
     }
     return 1.0;

@@ -9,7 +9,7 @@ namespace fendrel {
 // The quantity refresh: measures the three lines, stores magnitudes, components and
 // directions, puts the labels on the tips, rewrites every vector caption, then the angles
 // between the vectors and the display scale.
-void grandezze(FormState& s);
+void refreshQuantities(FormState& s);
 
 // A line's components as the refresh measures them, in single precision: x2 − x1, and
 // y1 − y2 (y counts upwards) taken as −(y2 − y1), so a level line's y is −0.
@@ -17,7 +17,7 @@ PerAxis<float> measuredComponents(const Line& l);
 
 // The display scale: with a constant item marked, every magnitude and component is shown
 // in reference units; without one, the labels get their letters back.
-void converse(FormState& s);
+void convertToReferenceScale(FormState& s);
 
 // The unit the captions show, as caption units per window unit: while a constant item is
 // marked, the reference constant over the reference vector's magnitude; otherwise, or when

@@ -7,15 +7,6 @@
 
 namespace fendrel {
 
-std::optional<Vec> FormState::selected() const {
-    switch (vars.curVec) {
-        case 1: return Vec::A;
-        case 2: return Vec::B;
-        case 3: return Vec::R;
-        default: return std::nullopt;
-    }
-}
-
 void FormState::bringToFront(Vec v) {
     auto it = std::find(stacking.begin(), stacking.end(), v);
     std::rotate(it, it + 1, stacking.end());

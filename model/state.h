@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "model/elements.h"
 #include "model/number.h"
+#include "model/vector_table.h"
 
 // The whole window as plain values: what the handlers read and write, and what the real
 // window renders.
@@ -43,15 +43,17 @@ struct MenuElement {
     friend bool operator==(const MenuElement&, const MenuElement&) = default;
 };
 
+// The per-window variables: what the last refresh measured and showed, and the user's
+// choices. The dump names them as the window always has (app/shown_fields.h).
 struct Vars {
-    PerVector<Number> mod;
-    PerVector<PerAxis<Number>> comp;
-    Number kConst;
-    int curVec = 0;                 // 1 = A, 2 = B, 3 = R; 0 while empty
-    bool radMode = false;
-    PerVector<Number> ang;
-    std::array<Number, 3> between;  // angAB, angAR, angBR
-    PerVector<Number> col;
+    PerVector<Number> magnitude;             // window units, never rounded
+    PerVector<PerAxis<Number>> components;   // as the component items show them: rounded, scaled
+    Number referenceConstant;                // the reference vector's declared magnitude; empty until entered
+    std::optional<Vec> selected;             // the vector the left button and the arrow keys move
+    bool radMode = false;                    // angles in radians, not degrees
+    PerVector<Number> direction;             // in the angle unit, never rounded
+    std::array<Number, 3> anglesBetween;     // A and B, A and R, B and R: rounded, in the angle unit
+    PerVector<Number> colour;                // each line's own colour, which the reference's white gives way to
 
     friend bool operator==(const Vars&, const Vars&) = default;
 };
@@ -80,8 +82,6 @@ struct FormState {
     void putLabelOnTip(Vec v) { label(v).top = line(v).y2; label(v).left = line(v).x2; }
     void bringToFront(Vec v);
     Vec topLabel() const { return stacking.back(); }
-    // The vector `curVec` names; none while it is still empty.
-    std::optional<Vec> selected() const;
 
     bool enabled(Menu m) const { return menu(m).enabled; }
     bool checked(Menu m) const { return menu(m).checked; }

@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "model/number.h"
 
 // The one catalogue every text a person sees goes through (GNU gettext, domain "fendrel").
 // With no language chosen every text is its English original, byte for byte.
@@ -50,29 +49,6 @@ private:
     mutable std::vector<Piece> pieces_;
     mutable int language_ = -1;  // the language the pieces are of
 };
-
-// A number as the display format wrote it ("-.25", " 4200.5"), with the decimal separator
-// of the language in use (" 4200,5" in German).
-std::string withDecimalSeparator(std::string number);
-
-// A number in the display format, with the decimal separator of the language in use.
-std::string shownNumber(double v);
-std::string shownNumber(float v);
-std::string shownNumber(Number v);
-
-// The other character a typed number may take as its decimal separator: ',' in a language
-// that writes one, otherwise none ('\0').
-char typedDecimalSeparator();
-
-// Chooses the language of the catalogue in LOCALE_DIR/CODE/LC_MESSAGES/fendrel.mo (CODE as
-// "de", "pt_BR", "de_DE.UTF-8" or "de@euro": a codeset or modifier names its language).
-// English, "C" and "POSIX" need none. False, and English kept, when there is no catalogue for
-// CODE, or CODE is no locale name ("../x").
-bool useLanguage(std::string_view code, const std::string& localeDir);
-
-// The language the desktop asks for, as gettext programs read it: the first of LANGUAGE's
-// entries, then LC_ALL, LC_MESSAGES and LANG, that is English or has a catalogue.
-std::string desktopLanguage(const std::string& localeDir);
 
 // The code of the language in use, empty for English.
 const std::string& languageInUse();

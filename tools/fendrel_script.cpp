@@ -9,6 +9,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "model/language_choice.h"
 #include "model/translation.h"
 #include "tools/script_runner.h"
 

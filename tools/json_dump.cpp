@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <optional>
+#include <utility>
 
-#include "app/element_table.h"
+#include "app/shown_fields.h"
 
 namespace fendrel {
 
@@ -70,9 +72,9 @@ std::string quoted(std::string_view text) {
     return out + "\"";
 }
 
-std::string number(const Number& n) { return n.empty() ? "null" : jsonNumber(n.value); }
 const char* boolean(bool b) { return b ? "true" : "false"; }
 
+// A JSON object written member by member.
 class Object {
 public:
     Object& field(std::string_view key, const std::string& jsonValue) {
@@ -86,43 +88,17 @@ private:
     std::string text_ = "{";
 };
 
-std::string line(const Line& l) {
-    return Object()
-        .field("x1", jsonNumber(l.x1)).field("y1", jsonNumber(l.y1))
-        .field("x2", jsonNumber(l.x2)).field("y2", jsonNumber(l.y2))
-        .field("color", jsonNumber(l.color)).field("width", jsonNumber(l.width))
-        .str();
-}
-
-std::string label(const Label& l) {
-    return Object()
-        .field("left", jsonNumber(l.left)).field("top", jsonNumber(l.top))
-        .field("caption", quoted(l.caption)).field("tooltip", quoted(l.tooltip))
-        .field("foreColor", jsonNumber(l.foreColor)).field("backColor", jsonNumber(l.backColor))
-        .field("bold", boolean(l.bold)).field("size", jsonNumber(l.size))
-        .str();
-}
-
-// "modA", "modB", "modR": one field a vector.
-void vectorFields(Object& o, std::string_view prefix, const PerVector<Number>& values) {
-    for (Vec v : kVectors) o.field(std::string(prefix) + std::string(kLetters[v]), number(values[v]));
-}
-
-std::string vars(const Vars& v) {
-    Object o;
-    vectorFields(o, "mod", v.mod);
-    for (Vec w : kVectors)
-        for (Axis axis : kAxes)
-            o.field("comp" + std::string(kLetters[w]) + std::string(kAxisLetters[axis]), number(v.comp[w][axis]));
-    o.field("kConst", number(v.kConst));
-    o.field("curVec", v.curVec == 0 ? "null" : std::to_string(v.curVec));
-    o.field("radMode", boolean(v.radMode));
-    vectorFields(o, "ang", v.ang);
-    const char* betweens[] = {"angAB", "angAR", "angBR"};
-    for (size_t i = 0; i < 3; ++i) o.field(betweens[i], number(v.between[i]));
-    vectorFields(o, "col", v.col);
-    return o.str();
-}
+// Each shown field as the dump writes its value.
+std::string json(float v) { return jsonNumber(v); }
+std::string json(double v) { return jsonNumber(v); }
+std::string json(int v) { return std::to_string(v); }
+std::string json(bool v) { return boolean(v); }
+std::string json(ShownColour<const Color> c) { return jsonNumber(c.value); }
+std::string json(const Number& n) { return n.empty() ? "null" : jsonNumber(n.value); }
+std::string json(const std::string& text) { return quoted(text); }
+std::string json(Vec label) { return quoted(facts(label).labelName); }
+// The selected vector as a number: 1 for A, 2 for B, 3 for R.
+std::string json(std::optional<Vec> v) { return v ? std::to_string(static_cast<int>(*v) + 1) : "null"; }
 
 std::string dialog(const DialogRecord& d) {
     if (d.kind == DialogRecord::Kind::Prompt)
@@ -132,25 +108,30 @@ std::string dialog(const DialogRecord& d) {
         .field("buttons", std::to_string(d.buttons)).field("title", quoted(d.title)).str();
 }
 
+// Writes the shown fields into nested objects as the walk groups them.
+class Printer {
+public:
+    template <class Inside>
+    void group(std::string_view name, Inside inside) {
+        Object outer = std::exchange(object_, Object());
+        inside();
+        object_ = std::move(outer.field(name, object_.str()));
+    }
+    template <class T>
+    void field(std::string_view name, const T& value) {
+        object_.field(name, json(value));
+    }
+    Object& object() { return object_; }
+
+private:
+    Object object_;
+};
+
 // The window's own fields, to which the dump adds the dialogs, the history and the file.
 Object windowFields(const FormState& s) {
-    Object lines, labels, menus;
-    for (Vec v : kVectors) {
-        lines.field(kLineNames[v], line(s.line(v)));
-        labels.field(kLabelNames[v], label(s.label(v)));
-    }
-    for (const Element& e : elements()) {
-        const MenuElement& m = s.menu(e.id);
-        menus.field(e.name, Object().field("caption", quoted(m.caption)).field("enabled", boolean(m.enabled))
-                                .field("checked", boolean(m.checked)).str());
-    }
-    return Object()
-        .field("window", Object().field("caption", quoted(s.caption)).field("backColor", jsonNumber(s.backColor)).str())
-        .field("lines", lines.str())
-        .field("labels", labels.str())
-        .field("topLabel", quoted(kLabelNames[s.topLabel()]))
-        .field("menus", menus.str())
-        .field("vars", vars(s.vars));
+    Printer printer;
+    walkShownFields(printer, s);
+    return std::move(printer.object());
 }
 
 }  // namespace

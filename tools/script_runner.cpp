@@ -77,16 +77,6 @@ std::vector<std::string_view> words(std::string_view line) {
     return out;
 }
 
-// What follows "COMMAND " to the end of the line, kept exactly; empty for the command alone.
-// Nothing when the line is another command.
-std::optional<std::string_view> restOfLine(std::string_view line, std::string_view cmd) {
-    if (!line.starts_with(cmd)) return std::nullopt;
-    line.remove_prefix(cmd.size());
-    if (line.empty()) return line;
-    if (line.front() != ' ') return std::nullopt;
-    return line.substr(1);
-}
-
 template <class T>
 T parse(std::string_view word, const char* what) {
     T value{};
@@ -97,112 +87,55 @@ T parse(std::string_view word, const char* what) {
     return value;
 }
 
-void expectWords(const std::vector<std::string_view>& w, size_t n) {
-    if (w.size() != n) throw ScriptError(quoted(w[0]) + " takes " + std::to_string(n - 1) + " argument(s)");
-}
+class Session;
 
-// The commands without arguments that are one event of the window each.
-using PlainEvent = void (Form::*)();
-PlainEvent plainEvent(std::string_view cmd) {
-    static constexpr std::pair<std::string_view, PlainEvent> kEvents[] = {
-        {"release", &Form::mouseRelease}, {"undo", &Form::undo}, {"redo", &Form::redo}};
-    for (const auto& [name, event] : kEvents)
-        if (name == cmd) return event;
-    return nullptr;
-}
+// One command of the scripts: its name, what follows it (so many words, or the rest of the
+// line kept exactly, or a path), whether it needs the window, and what it does.
+struct ScriptCommand {
+    enum class Takes { Words, RestOfLine, Path };
+
+    std::string_view name;
+    Takes takes;
+    std::size_t words;  // the arguments, for Takes::Words
+    bool needsWindow;
+    void (Session::*run)(const std::vector<std::string_view>& arguments);
+};
 
 class Session {
 public:
     explicit Session(std::ostream& out) : out_(out) {}
 
-    void run(std::string_view line) {
-        if (const auto text = restOfLine(line, "reply")) {
-            requireLoaded();
-            host_.queueAnswer(std::string(*text));
-            return;
-        }
-        if (const auto path = restOfLine(line, "save")) {
-            const std::string file = pathIn(*path, "save");
-            form_->save(file);
-            return;
-        }
-        if (const auto path = restOfLine(line, "open")) {
-            const std::string file = pathIn(*path, "open");
-            form_->open(file);
-            return;
-        }
-        const auto w = words(line);
-        const std::string_view cmd = w[0];
-        if (cmd == "random") {
-            expectWords(w, 2);
-            const double v = parse<double>(w[1], "random number");
-            if (!(v >= 0 && v < 1)) throw ScriptError("random number must lie in [0, 1)");
-            // A single-precision draw never reaches 1.
-            host_.queueRandom(std::fmin(static_cast<float>(v), std::nextafter(1.0f, 0.0f)));
-        } else if (cmd == "load") {
-            expectWords(w, 1);
-            if (form_) throw ScriptError("the window is already loaded");
-            form_ = std::make_unique<Form>(host_);
-            form_->load();
-        } else if (cmd == "move") {
-            expectWords(w, 4);
-            requireLoaded();
-            const int button = parse<int>(w[1], "button");
-            form_->mouseMove(button, 0, parse<float>(w[2], "x"), parse<float>(w[3], "y"));
-        } else if (cmd == "press") {
-            expectWords(w, 4);
-            requireLoaded();
-            // Where and with which buttons only matters to the moves that follow.
-            parse<int>(w[1], "button");
-            parse<float>(w[2], "x");
-            parse<float>(w[3], "y");
-            form_->mousePress();
-        } else if (const auto event = plainEvent(cmd)) {
-            expectWords(w, 1);
-            requireLoaded();
-            ((*form_).*event)();
-        } else if (cmd == "click") {
-            expectWords(w, 2);
-            requireLoaded();
-            click(w[1]);
-        } else if (cmd == "key") {
-            expectWords(w, 2);
-            requireLoaded();
-            const auto key = keyByName(w[1]);
-            if (!key) throw ScriptError("unknown key " + quoted(w[1]));
-            form_->key(*key);
-        } else if (cmd == "cancel") {
-            expectWords(w, 1);
-            requireLoaded();
-            host_.queueAnswer(std::nullopt);
-        } else if (cmd == "new") {
-            expectWords(w, 1);
-            requireLoaded();
-            form_->newLesson();
-        } else if (cmd == "dump") {
-            expectWords(w, 1);
-            requireLoaded();
-            errno = 0;  // so that the reason given for a failed write is that write's own
-            out_ << dumpJson(*form_, host_.takeDialogs()) << '\n' << std::flush;
-            if (!out_) throw OutputError("the dump could not be written" + systemReason());
-        } else {
-            throw ScriptError("unknown command " + quoted(cmd));
-        }
-    }
+    void run(std::string_view line);
 
 private:
-    void requireLoaded() const {
-        if (!form_) throw ScriptError("the window is not loaded yet");
-    }
+    using Arguments = std::vector<std::string_view>;
+    static const std::vector<ScriptCommand>& commands();
 
-    // The path a file command names, once the window is there to take it.
-    std::string pathIn(std::string_view path, std::string_view cmd) const {
-        requireLoaded();
-        if (path.empty()) throw ScriptError(quoted(cmd) + " takes a path");
-        return std::string(path);
+    void random(const Arguments& a) {
+        const double v = parse<double>(a[0], "random number");
+        if (!(v >= 0 && v < 1)) throw ScriptError("random number must lie in [0, 1)");
+        // A single-precision draw never reaches 1.
+        host_.queueRandom(std::fmin(static_cast<float>(v), std::nextafter(1.0f, 0.0f)));
     }
-
-    void click(std::string_view name) {
+    void load(const Arguments&) {
+        if (form_) throw ScriptError("the window is already loaded");
+        form_ = std::make_unique<Form>(host_);
+        form_->load();
+    }
+    void move(const Arguments& a) {
+        const int button = parse<int>(a[0], "button");
+        form_->mouseMove(button, 0, parse<float>(a[1], "x"), parse<float>(a[2], "y"));
+    }
+    void press(const Arguments& a) {
+        // Where and with which buttons only matters to the moves that follow.
+        parse<int>(a[0], "button");
+        parse<float>(a[1], "x");
+        parse<float>(a[2], "y");
+        form_->mousePress();
+    }
+    void release(const Arguments&) { form_->mouseRelease(); }
+    void click(const Arguments& a) {
+        const std::string_view name = a[0];
         if (const auto label = labelByName(name)) {
             form_->clickLabel(*label);
             return;
@@ -212,11 +145,73 @@ private:
         if (hasItems(*menu)) throw ScriptError(quoted(name) + " is a menu with items");
         form_->clickMenu(*menu);
     }
+    void key(const Arguments& a) {
+        const auto key = keyByName(a[0]);
+        if (!key) throw ScriptError("unknown key " + quoted(a[0]));
+        form_->key(*key);
+    }
+    void reply(const Arguments& a) { host_.queueAnswer(std::string(a[0])); }
+    void cancel(const Arguments&) { host_.queueAnswer(std::nullopt); }
+    void undo(const Arguments&) { form_->undo(); }
+    void redo(const Arguments&) { form_->redo(); }
+    void newLesson(const Arguments&) { form_->newLesson(); }
+    void save(const Arguments& a) { form_->save(std::string(a[0])); }
+    void open(const Arguments& a) { form_->open(std::string(a[0])); }
+    void dump(const Arguments&) {
+        errno = 0;  // so that the reason given for a failed write is that write's own
+        out_ << dumpJson(*form_, host_.takeDialogs()) << '\n' << std::flush;
+        if (!out_) throw OutputError("the dump could not be written" + systemReason());
+    }
 
     std::ostream& out_;
     ScriptHost host_;
     std::unique_ptr<Form> form_;
 };
+
+const std::vector<ScriptCommand>& Session::commands() {
+    using Takes = ScriptCommand::Takes;
+    static const std::vector<ScriptCommand> table{
+        {"random", Takes::Words, 1, false, &Session::random},
+        {"load", Takes::Words, 0, false, &Session::load},
+        {"move", Takes::Words, 3, true, &Session::move},
+        {"press", Takes::Words, 3, true, &Session::press},
+        {"release", Takes::Words, 0, true, &Session::release},
+        {"click", Takes::Words, 1, true, &Session::click},
+        {"key", Takes::Words, 1, true, &Session::key},
+        {"reply", Takes::RestOfLine, 0, true, &Session::reply},
+        {"cancel", Takes::Words, 0, true, &Session::cancel},
+        {"undo", Takes::Words, 0, true, &Session::undo},
+        {"redo", Takes::Words, 0, true, &Session::redo},
+        {"new", Takes::Words, 0, true, &Session::newLesson},
+        {"save", Takes::Path, 0, true, &Session::save},
+        {"open", Takes::Path, 0, true, &Session::open},
+        {"dump", Takes::Words, 0, true, &Session::dump},
+    };
+    return table;
+}
+
+void Session::run(std::string_view line) {
+    const std::string_view name = line.substr(0, line.find(' '));
+    const auto& table = commands();
+    const auto command = std::find_if(table.begin(), table.end(), [&](const ScriptCommand& c) { return c.name == name; });
+    if (command == table.end()) {
+        words(line);  // blanks that are not single say so first
+        throw ScriptError("unknown command " + quoted(name));
+    }
+    Arguments arguments;
+    if (command->takes == ScriptCommand::Takes::Words) {
+        arguments = words(line);
+        arguments.erase(arguments.begin());
+        if (arguments.size() != command->words)
+            throw ScriptError(quoted(name) + " takes " + std::to_string(command->words) + " argument(s)");
+    } else {
+        arguments.push_back(line.size() > name.size() ? line.substr(name.size() + 1) : std::string_view());
+    }
+    if (command->needsWindow && !form_) throw ScriptError("the window is not loaded yet");
+    if (command->takes == ScriptCommand::Takes::Path && arguments[0].empty())
+        throw ScriptError(quoted(name) + " takes a path");
+    (this->*command->run)(arguments);
+}
 
 // A script line of any length could take all the memory: a longer one is an error.
 constexpr std::size_t kMaxLineBytes = 1024 * 1024;

@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "offscreen_default.h"
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <unistd.h>
 
 #include "offscreen_default.h"
-#include "ui/language.h"
-#include "ui/main_window.h"
+#include "ui/window/language.h"
+#include "ui/window/main_window.h"
 
 namespace {
 

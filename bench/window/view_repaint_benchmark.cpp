@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include "ui/canvas.h"
-#include "ui/main_window.h"
+#include "ui/figure/canvas.h"
+#include "ui/window/main_window.h"
 
 namespace {
 

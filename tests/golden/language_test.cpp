@@ -4,6 +4,7 @@
 // the language's decimal separator, against that language's golden.
 #include <gtest/gtest.h>
 
+#include "model/language_choice.h"
 #include "model/translation.h"
 #include "scenario.h"
 

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "model/refresh.h"
-#include "ui/grid_painter.h"
-#include "ui/grid_spacing.h"
+#include "ui/figure/grid_painter.h"
+#include "ui/figure/grid_spacing.h"
 
 namespace fendrel {
 namespace {
@@ -73,8 +73,8 @@ TEST(GridSpacing, NoSpacingWithoutAUsablePixelSize) {
 
 TEST(GridSpacing, CaptionsUnitFollowsTheMarkedConstant) {
     FormState s;
-    s.vars.kConst = Number::dbl(5);
-    s.vars.mod = {Number::single(4200), Number::single(0), Number::single(2100)};
+    s.vars.referenceConstant = Number::dbl(5);
+    s.vars.magnitude = {Number::single(4200), Number::single(0), Number::single(2100)};
     EXPECT_EQ(captionUnitsPerWindowUnit(s), 1.0);
     s.menu(Menu::ca).checked = true;
     EXPECT_DOUBLE_EQ(captionUnitsPerWindowUnit(s), 5.0 / 4200);

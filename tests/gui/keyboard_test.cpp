@@ -8,7 +8,7 @@
 #include <QMessageBox>
 
 #include "modal_answer.h"
-#include "ui/key_mapping.h"
+#include "ui/figure/key_mapping.h"
 #include "window_test.h"
 
 namespace fendrel {
@@ -40,7 +40,7 @@ TEST_F(KeyboardTest, CanvasHoldsTheFocusFromTheStartAndTakesItBackOnAClick) {
     const QPoint onB = label("LabelB").mapTo(&window, QPoint(2, 2));
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, onB);
     EXPECT_EQ(QApplication::focusWidget(), &canvas());
-    EXPECT_EQ(window.state().vars.curVec, 2);
+    EXPECT_EQ(window.state().vars.selected, Vec::B);
 }
 
 TEST_F(KeyboardTest, KeysOnTheCanvasRunTheFiguresHandlers) {
@@ -54,10 +54,10 @@ TEST_F(KeyboardTest, KeysOnTheCanvasRunTheFiguresHandlers) {
 
     // Tab selects instead of moving the focus away.
     QTest::keyClick(&canvas(), Qt::Key_Tab);
-    EXPECT_EQ(window.state().vars.curVec, 2);
+    EXPECT_EQ(window.state().vars.selected, Vec::B);
     EXPECT_EQ(QApplication::focusWidget(), &canvas());
     QTest::keyClick(&canvas(), Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(window.state().vars.curVec, 1);
+    EXPECT_EQ(window.state().vars.selected, Vec::A);
 
     const FormState before = window.state();
     QTest::keyClick(&canvas(), Qt::Key_Right, Qt::AltModifier);

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "modal_answer.h"
-#include "ui/language.h"
+#include "ui/window/language.h"
 #include "window_test.h"
 
 namespace fendrel {

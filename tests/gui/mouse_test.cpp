@@ -66,7 +66,7 @@ TEST_F(MouseTest, DragStartedOnTheCanvasGoesOnOverALabel) {
 
     const QPointF tip = WindowTest::px(window.state().line(Vec::A).x2, window.state().line(Vec::A).y2);
     EXPECT_EQ(canvas().mapTo(&window, tip.toPoint()), overB);
-    EXPECT_EQ(window.state().vars.curVec, 1);  // the release over LabelB is no click on it
+    EXPECT_EQ(window.state().vars.selected, Vec::A);  // the release over LabelB is no click on it
 }
 
 TEST_F(MouseTest, ClickOnALabelSelectsItsVectorAndNeverDrags) {
@@ -77,7 +77,7 @@ TEST_F(MouseTest, ClickOnALabelSelectsItsVectorAndNeverDrags) {
     EXPECT_EQ(window.state().line(Vec::A), startA);
     mouse(b, QEvent::MouseButtonRelease, QPointF(2, 2), Qt::LeftButton, Qt::NoButton);
 
-    EXPECT_EQ(window.state().vars.curVec, 2);
+    EXPECT_EQ(window.state().vars.selected, Vec::B);
     EXPECT_TRUE(b.font().bold());
     EXPECT_DOUBLE_EQ(b.font().pointSizeF(), 15);
     EXPECT_FALSE(label("LabelA").font().bold());
@@ -86,13 +86,13 @@ TEST_F(MouseTest, ClickOnALabelSelectsItsVectorAndNeverDrags) {
 
     // R is locked: its label ignores the click.
     QTest::mouseClick(&label("LabelR"), Qt::LeftButton);
-    EXPECT_EQ(window.state().vars.curVec, 2);
+    EXPECT_EQ(window.state().vars.selected, Vec::B);
 
     // A release outside the label is no click.
     QLabel& a = label("LabelA");
     mouse(a, QEvent::MouseButtonPress, QPointF(2, 2), Qt::LeftButton, Qt::LeftButton);
     mouse(a, QEvent::MouseButtonRelease, QPointF(-30, 2), Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(window.state().vars.curVec, 2);
+    EXPECT_EQ(window.state().vars.selected, Vec::B);
 }
 
 TEST_F(MouseTest, FarAwayTipIsPaintedQuicklyAlongItsDirection) {

@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 
 #include "modal_answer.h"
-#include "ui/picture.h"
+#include "ui/picture/picture.h"
 #include "window_test.h"
 
 namespace fendrel {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/qt_host.h"
+#include "ui/window/qt_host.h"
 
 namespace fendrel {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "app/lesson.h"
 #include "app/lesson_file.h"
-#include "ui/picture.h"
+#include "ui/picture/picture.h"
 #include "window_test.h"
 
 namespace fendrel {

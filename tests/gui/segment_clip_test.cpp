@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "ui/segment_clip.h"
+#include "ui/figure/segment_clip.h"
 
 namespace fendrel {
 namespace {

@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "app/contrast.h"
-#include "app/window_description.h"
-#include "ui/qt_text.h"
-#include "ui/values_panel.h"
+#include "app/initial_form.h"
+#include "ui/base/qt_text.h"
+#include "ui/figure/values_panel.h"
 
 namespace fendrel {
 namespace {
@@ -57,7 +57,7 @@ TEST(ValuesPanel, LargeAsTheZoomAndReadableOnEveryBackgroundWithTheMenusCaptions
         EXPECT_NEAR(rows[1], 2 * rows[0], 2);
         EXPECT_GE(rows[1], 3 * menuRows);
         for (Vec v : kVectors) {
-            EXPECT_EQ(caption(v)->text(), toQString(s.menu(kSetMenus[v]).caption));
+            EXPECT_EQ(caption(v)->text(), toQString(s.menu(vectorMenu(v, VectorItem::Title)).caption));
             const Color shown = inkOf(*caption(v), background).strongest;
             EXPECT_GE(contrastRatio(shown, background), ValuesPanel::kContrast) << background << " " << caption(v)->text().toStdString();
             // A colour that stands out already is kept as it is.

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/arrow_head.h"
-#include "ui/view_settings.h"
+#include "ui/figure/arrow_head.h"
+#include "ui/figure/figure_view.h"
 
 namespace fendrel {
 namespace {

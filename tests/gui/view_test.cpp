@@ -5,8 +5,8 @@
 #include <QInputDialog>
 
 #include "modal_answer.h"
-#include "ui/canvas.h"
-#include "ui/colors.h"
+#include "ui/base/colors.h"
+#include "ui/figure/canvas.h"
 #include "window_test.h"
 
 namespace fendrel {
@@ -145,7 +145,7 @@ TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosenAndAft
     });
     action("SizeA").trigger();
     ASSERT_TRUE(answer.answered());
-    EXPECT_NEAR(window.state().vars.mod[Vec::A].read(), 12000, 0.01);
+    EXPECT_NEAR(window.state().vars.magnitude[Vec::A].read(), 12000, 0.01);
     EXPECT_TRUE(action("FitToWindow").isChecked());
     EXPECT_TRUE(QRectF(canvas().rect()).adjusted(20, 20, -20, -20).contains(figureOnCanvas()));
 }
@@ -163,7 +163,7 @@ TEST_F(ViewTest, LabelsOnOneTipAreDrawnApartAndTheRingShowsTheLowerOneSelected) 
     mouse(label("LabelR"), QEvent::MouseButtonRelease, QPointF(2, 2), Qt::LeftButton, Qt::NoButton);
     action("LockR").trigger();
     ASSERT_EQ(s.topLabel(), Vec::B);
-    ASSERT_EQ(s.selected(), Vec::R);
+    ASSERT_EQ(s.vars.selected, Vec::R);
     canvas().setFocus();
     const QWidget& ring = *canvas().findChild<QWidget*>(QStringLiteral("focusRing"));
     EXPECT_TRUE(ring.isVisible() && ring.geometry().contains(label("LabelR").geometry()));
@@ -213,6 +213,12 @@ TEST_F(ViewTest, GridOnlyWhenChosenEvery500UnitsThroughTheMovingOrigin) {
 
     moveWith(Qt::RightButton, QPointF(310, 300));  // the origin to x = 310
     expectRunsAt(20, 0, 240, {310 - 9 * step, 310 - 8 * step, 310 - 7 * step, 310 - 6 * step, 310 - 5 * step, 310 - 4 * step, 310 - 3 * step});
+    // A panned view keeps its grid, the same step apart.
+    QTest::keyClick(&view(), Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(&view(), Qt::Key_Up, Qt::AltModifier);
+    const std::vector<int> panned = runStarts(20, 0, 240);
+    ASSERT_GE(panned.size(), 5u);
+    for (size_t i = 1; i < panned.size(); ++i) EXPECT_NEAR(panned[i] - panned[i - 1], step, 1.0) << i;
     action("Grid").trigger();
     EXPECT_TRUE(runStarts(20, 0, 240).empty());
 }

@@ -13,8 +13,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "ui/main_window.h"
-#include "ui/qt_text.h"
+#include "ui/base/qt_text.h"
+#include "ui/window/main_window.h"
 
 namespace fendrel {
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/element_table.h"
+#include "interaction/key_names.h"
 
 namespace fendrel::testing {
 
@@ -22,8 +23,6 @@ constexpr std::array<const char*, 34> kStockReplies{
     "-90", "360", "3.141592654", "1E+15", "123456789012345678", "0.1", ".07", "-.25", "12.345",
     "5e6", "-1.5",
 };
-
-constexpr std::array<std::string_view, 5> kKeys{"Left", "Right", "Up", "Down", "Tab"};
 
 const std::vector<Menu>& clickableMenus() {
     static const std::vector<Menu> menus = [] {
@@ -50,10 +49,12 @@ float coordinate(ByteReader& bytes) {
     }
 }
 
-std::string keyName(std::uint8_t k) {
-    const std::string_view key = kKeys[k % kKeys.size()];
-    const bool shift = k / 5 % 2, ctrl = k / 10 % 2 && key != "Tab";
-    return std::string(ctrl ? "Ctrl+" : "") + (shift ? "Shift+" : "") + std::string(key);
+// Any key of the figure, with or without the modifiers it takes.
+std::string figureKey(std::uint8_t k) {
+    Key key{kKeyFacts[k % kKeyFacts.size()].name};
+    key.shift = k / kKeyFacts.size() % 2;
+    key.ctrl = k / (2 * kKeyFacts.size()) % 2 && keyFacts(key.name).takesCtrl;
+    return keyName(key);
 }
 
 }  // namespace
@@ -83,7 +84,7 @@ Event decodeEvent(ByteReader& bytes, const std::string& lessonFile) {
             break;
         case 9:
             e.kind = Event::Kind::KeyPress;
-            e.key = keyName(bytes.byte());
+            e.key = figureKey(bytes.byte());
             break;
         case 10: {
             e.kind = Event::Kind::Reply;

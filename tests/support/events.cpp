@@ -79,7 +79,7 @@ std::string scriptLine(const Event& e) {
             return "move " + std::to_string(e.button) + " " + number(e.x) + " " + number(e.y);
         case Event::Kind::Press: return "press 1 0 0";
         case Event::Kind::Release: return "release";
-        case Event::Kind::LabelClick: return "click " + std::string(kLabelNames[e.label]);
+        case Event::Kind::LabelClick: return "click " + std::string(facts(e.label).labelName);
         case Event::Kind::MenuClick: return "click " + std::string(element(e.menu).name);
         case Event::Kind::KeyPress: return "key " + e.key;
         case Event::Kind::Undo: return "undo";

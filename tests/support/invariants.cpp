@@ -14,16 +14,16 @@ std::string checkSoundness(const FormState& s) {
     if (!coordinatesInRange(s)) return "an end point is not finite or beyond the coordinate limit";
     for (Vec v : kVectors) {
         const Label& lab = s.label(v);
-        if (!std::isfinite(lab.left) || !std::isfinite(lab.top)) return std::string(kLabelNames[v]) + " not finite";
+        if (!std::isfinite(lab.left) || !std::isfinite(lab.top)) return std::string(facts(v).labelName) + " not finite";
     }
     const Vars& vars = s.vars;
     auto finite = [](const auto& numbers) {
         return std::all_of(numbers.begin(), numbers.end(), [](const Number& n) { return std::isfinite(n.value); });
     };
     const bool componentsFinite =
-        std::all_of(vars.comp.begin(), vars.comp.end(), [&](const PerAxis<Number>& c) { return finite(c); });
-    if (!finite(vars.mod) || !componentsFinite || !finite(vars.ang) || !finite(vars.between) ||
-        !std::isfinite(vars.kConst.value))
+        std::all_of(vars.components.begin(), vars.components.end(), [&](const PerAxis<Number>& c) { return finite(c); });
+    if (!finite(vars.magnitude) || !componentsFinite || !finite(vars.direction) || !finite(vars.anglesBetween) ||
+        !std::isfinite(vars.referenceConstant.value))
         return "a variable is not finite";
     for (const MenuElement& m : s.menus)
         if (m.caption.find("inf") != std::string::npos || m.caption.find("nan") != std::string::npos)
@@ -33,12 +33,12 @@ std::string checkSoundness(const FormState& s) {
 
 std::string checkRefreshed(const FormState& s) {
     FormState fresh = s;
-    grandezze(fresh);
+    refreshQuantities(fresh);
     for (const Element& e : elements())
         if (fresh.menu(e.id).caption != s.menu(e.id).caption)
             return std::string(e.name) + ": \"" + s.menu(e.id).caption + "\" instead of \"" + fresh.menu(e.id).caption + "\"";
     for (Vec v : kVectors)
-        if (!(fresh.label(v) == s.label(v))) return std::string(kLabelNames[v]) + " differs from a fresh refresh";
+        if (!(fresh.label(v) == s.label(v))) return std::string(facts(v).labelName) + " differs from a fresh refresh";
     if (!(fresh.vars == s.vars)) return "variables differ from a fresh refresh";
     return "";
 }

@@ -15,9 +15,9 @@ namespace {
 bool allSetButConstant(const Vars& v) {
     auto set = [](const Number& n) { return !n.empty(); };
     auto componentsSet = [&](const PerAxis<Number>& c) { return std::all_of(c.begin(), c.end(), set); };
-    return std::all_of(v.mod.begin(), v.mod.end(), set) && std::all_of(v.comp.begin(), v.comp.end(), componentsSet) &&
-           std::all_of(v.ang.begin(), v.ang.end(), set) && std::all_of(v.between.begin(), v.between.end(), set) &&
-           std::all_of(v.col.begin(), v.col.end(), set) && v.curVec >= 1 && v.curVec <= 3;
+    return std::all_of(v.magnitude.begin(), v.magnitude.end(), set) && std::all_of(v.components.begin(), v.components.end(), componentsSet) &&
+           std::all_of(v.direction.begin(), v.direction.end(), set) && std::all_of(v.anglesBetween.begin(), v.anglesBetween.end(), set) &&
+           std::all_of(v.colour.begin(), v.colour.end(), set) && v.selected.has_value();
 }
 
 bool labelsOnTips(const FormState& s) {
@@ -48,7 +48,7 @@ Shown shownBy(const FormState& s) {
         out.tooltips[v] = s.label(v).tooltip;
     }
     out.vars = s.vars;
-    out.vars.curVec = 0;
+    out.vars.selected.reset();
     return out;
 }
 

@@ -5,7 +5,7 @@
 
 #include "app/contrast.h"
 #include "app/figure_description.h"
-#include "app/focus_ring.h"
+#include "app/focus_ring_style.h"
 #include "app/form.h"
 #include "tools/script_host.h"
 

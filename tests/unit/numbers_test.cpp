@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "commands/follow_up.h"
+#include "commands/typed_answer.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
 #include "tools/script_host.h"
@@ -226,8 +226,8 @@ TEST(Magnitude, IsTheSameInEveryBuildForEachVectorAndDirection) {
     for (const Line& line : {forward, backward}) {
         FormState s;
         for (Vec v : kVectors) s.line(v) = line;
-        grandezze(s);
+        refreshQuantities(s);
         for (Vec v : kVectors)
-            EXPECT_EQ(s.vars.mod[v], Number::dbl(6154.858891028885)) << kLetters[v];
+            EXPECT_EQ(s.vars.magnitude[v], Number::dbl(6154.858891028885)) << letter(v);
     }
 }

@@ -6,7 +6,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "commands/follow_up.h"
+#include "commands/typed_answer.h"
+#include "model/language_choice.h"
 #include "model/translation.h"
 
 using namespace fendrel;

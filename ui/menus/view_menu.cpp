@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/menus/view_menu.h"
+
+#include <QMenu>
+
+#include "model/translation.h"
+#include "ui/base/qt_text.h"
+#include "ui/figure/canvas.h"
+#include "ui/menus/own_menu.h"
+
+namespace fendrel {
+
+namespace {
+
+QAction* addCheckItem(QMenu& menu, const QString& name, const QString& caption) {
+    QAction* action = addOwnItem(menu, name, caption);
+    action->setCheckable(true);
+    return action;
+}
+
+}  // namespace
+
+ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas, QWidget& values) : canvas_(canvas) {
+    QAction* in = addOwnItem(menu, QStringLiteral("ZoomIn"), toQString(_("Zoom In")),
+                          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction* out = addOwnItem(menu, QStringLiteral("ZoomOut"), toQString(_("Zoom Out")), {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    QAction* actual = addOwnItem(menu, QStringLiteral("ActualSize"), toQString(_("Actual Size")), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    fit_ = addCheckItem(menu, QStringLiteral("FitToWindow"), toQString(_("Fit to Window")));
+    menu.addSeparator();
+    heads_ = addCheckItem(menu, QStringLiteral("ArrowHeads"), toQString(_("Arrow Heads")));
+    grid_ = addCheckItem(menu, QStringLiteral("Grid"), toQString(_("Grid")));
+    menu.addSeparator();
+    // TRANSLATORS: shows or hides the panel of the vectors' values below the figure.
+    QAction* shown = addCheckItem(menu, QStringLiteral("Values"), toQString(_("Values")));
+    shown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    shown->setChecked(true);
+    QObject::connect(shown, &QAction::toggled, &values, &QWidget::setVisible);
+
+    // A zoom step starts from the zoom in effect, a fitted one too, keeps the figure's
+    // centre in place and turns fitting off.
+    QObject::connect(in, &QAction::triggered, in, [this] { canvas_.zoomKeepingFigure(zoomedIn(canvas_.zoom())); });
+    QObject::connect(out, &QAction::triggered, out, [this] { canvas_.zoomKeepingFigure(zoomedOut(canvas_.zoom())); });
+    QObject::connect(actual, &QAction::triggered, actual, [this] { canvas_.showActualSize(); });
+    // Chosen again, it frames the figure where it stands now; the mark shows that the view
+    // is fitted.
+    QObject::connect(fit_, &QAction::triggered, fit_, [this] {
+        canvas_.frameFigure();
+        showMarks();
+    });
+    QObject::connect(heads_, &QAction::triggered, heads_, [this](bool on) {
+        change([on](ViewSettings& v) { v.arrowHeads = on; });
+    });
+    QObject::connect(grid_, &QAction::triggered, grid_, [this](bool on) { change([on](ViewSettings& v) { v.grid = on; }); });
+    QObject::connect(&canvas_, &Canvas::viewChanged, fit_, [this] { showMarks(); });
+}
+
+const ViewSettings& ViewMenu::settings() const { return canvas_.view(); }
+
+void ViewMenu::present(const ViewSettings& view) { canvas_.present(view); }
+
+void ViewMenu::change(const std::function<void(ViewSettings&)>& edit) {
+    ViewSettings view = canvas_.view();
+    edit(view);
+    canvas_.setView(view);
+}
+
+void ViewMenu::showMarks() {
+    const ViewSettings& view = canvas_.view();
+    fit_->setChecked(view.fitToWindow);
+    heads_->setChecked(view.arrowHeads);
+    grid_->setChecked(view.grid);
+}
+
+}  // namespace fendrel
