@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 
@@ -54,6 +55,40 @@ Json lines(const PerVector<Line>& lines) {
     return out;
 }
 
+Json letters(const PerVector<bool>& named) {
+    Json out = Json::array();
+    for (Vec v : kVectors)
+        if (named[v]) out.push_back(letter(v));
+    return out;
+}
+
+Json task(const Task& t) {
+    Json out = {{"kind", kTaskKindNames[static_cast<std::size_t>(t.kind)]}, {"text", t.text}};
+    if (t.kind == TaskKind::Reach) {
+        out["vector"] = letter(t.vector);
+        const Goal& g = t.goal;
+        out["goal"] = g.form == Goal::Form::Components
+                          ? Json{{"x", number(g.components[Axis::X])}, {"y", number(g.components[Axis::Y])}}
+                          : Json{{"magnitude", number(g.magnitude)}, {"angle", number(g.angle)},
+                                 {"unit", kAngleUnitNames[g.radians ? 1 : 0]}};
+    } else {
+        Json predict = Json::array();
+        for (const PredictedQuantity& p : t.predict)
+            predict.push_back(std::string(kQuantityNames[static_cast<std::size_t>(p.quantity)]) + " " +
+                              std::string(letter(p.vector)));
+        out["predict"] = std::move(predict);
+    }
+    Json tolerance = Json::object();
+    if (t.tolerance.magnitude) tolerance["magnitude"] = number(*t.tolerance.magnitude);
+    if (t.tolerance.angle) tolerance["angle"] = number(*t.tolerance.angle);
+    if (t.tolerance.component) tolerance["component"] = number(*t.tolerance.component);
+    if (!tolerance.empty()) out["tolerance"] = std::move(tolerance);
+    out["movable"] = letters(t.movable);
+    out["hidden"] = letters(t.hidden);
+    out["reveal"] = t.reveal;
+    return out;
+}
+
 // Whether the quantities shown are what a refresh of the lines as they stand would show.
 bool measuredAsTheyStand(const FormState& s) {
     FormState refreshed = s;
@@ -61,28 +96,53 @@ bool measuredAsTheyStand(const FormState& s) {
     return sameAsShown(refreshed, s);
 }
 
-// Puts each array of plain values on one line ("tip": [3720, 840]); the file's strings hold
-// no brackets or blanks, so every blank run inside such an array is layout.
+// Where the JSON string that opens at text[i] closes.
+std::size_t stringEnd(const std::string& text, std::size_t i) {
+    for (++i; i < text.size() && text[i] != '"'; ++i)
+        if (text[i] == '\\') ++i;
+    return i;
+}
+
+// Where the array that opens at text[i] closes, when it holds plain values only.
+std::optional<std::size_t> flatArrayEnd(const std::string& text, std::size_t i) {
+    for (++i; i < text.size(); ++i) {
+        if (text[i] == '"') i = stringEnd(text, i);
+        else if (text[i] == '[' || text[i] == '{') return std::nullopt;
+        else if (text[i] == ']') return i;
+    }
+    return std::nullopt;
+}
+
+// Puts each array of plain values on one line ("tip": [3720, 840]): every blank run inside
+// such an array, outside its strings, is layout.
 std::string withFlatArrays(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t close = text[i] == '[' ? text.find_first_of("[]{", i + 1) : std::string::npos;
-        if (close == std::string::npos || text[close] != ']') {
+        if (text[i] == '"') {
+            const std::size_t end = stringEnd(text, i);
+            out.append(text, i, end + 1 - i);
+            i = end;
+            continue;
+        }
+        const std::optional<std::size_t> close = text[i] == '[' ? flatArrayEnd(text, i) : std::nullopt;
+        if (!close) {
             out += text[i];
             continue;
         }
-        std::string_view items(text.data() + i + 1, close - i - 1);
         out += '[';
         bool blank = false;
-        for (char c : items) {
-            const bool isBlank = c == ' ' || c == '\n';
+        for (std::size_t j = i + 1; j < *close; ++j) {
+            const bool isBlank = text[j] == ' ' || text[j] == '\n';
             if (!isBlank && blank && out.back() != '[') out += ' ';
-            if (!isBlank) out += c;
             blank = isBlank;
+            if (isBlank) continue;
+            const std::size_t end = text[j] == '"' ? stringEnd(text, j) : j;
+            out.append(text, j, end + 1 - j);
+            j = end;
         }
         out += ']';
-        i = close;
+        i = *close;
     }
     return out;
 }
@@ -96,7 +156,7 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
     for (Vec v : s.stacking) stacking.push_back(letter(v));
     const Line& a = s.line(Vec::A);
 
-    Json lesson = {{"format", kLessonFormat}, {"version", kLessonVersion}};
+    Json lesson = {{"format", kLessonFormat}, {"version", s.task ? kLessonVersion : kLessonVersionWithoutTask}};
     lesson["origin"] = point(a.x1, a.y1);
     lesson["vectors"] = std::move(vectors);
     lesson["layout"] = kLayoutNames[s.modeB() ? 1 : 0];
@@ -111,6 +171,7 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
                           {"fitToWindow", view->fitToWindow},
                           {"arrowHeads", view->arrowHeads},
                           {"grid", view->grid}};
+    if (s.task) lesson["task"] = task(*s.task);
     return withFlatArrays(lesson.dump(2)) + "\n";
 }
 

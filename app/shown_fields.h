@@ -93,6 +93,7 @@ void walkShownFields(Visit& visit, State&... s) {
             visit.field(kAngleBetweenNames[i], s.vars.anglesBetween[i]...);
         for (Vec v : kVectors) visit.field(kColourNames[v], s.vars.colour[v]...);
     });
+    visit.field("task", s.task...);
 }
 
 // Whether two states look exactly alike in every shown field: -0 and 0 differ (the dump

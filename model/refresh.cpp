@@ -3,40 +3,32 @@
 #include "model/refresh.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "model/angles.h"
+#include "model/captions.h"
 #include "model/numbers.h"
 #include "model/shown_number.h"
-#include "model/translation.h"
 
 namespace fendrel {
 
 namespace {
 
-// " r" in radians, "°" in degrees, after each angle of the vector menus.
-std::string_view unitSuffix(bool radMode) {
-    // TRANSLATORS: written right after an angle in radians in the vectors' menus ("1.57 r").
-    return radMode ? _(C_("radians after an angle", " r")) : _(C_("degrees after an angle", "\u00B0"));
+// One step of the conversion: a result that is not finite counts as failed, and the step
+// writes nothing.
+bool scaled(double value, double ratioNumerator, double ratioDenominator, double& out) {
+    const double r = value * ratioNumerator / ratioDenominator;
+    if (!std::isfinite(r)) return false;
+    out = r;
+    return true;
 }
 
-// "A= 4200, 90°": the caption of a vector's menu.
-std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
-    // TRANSLATORS: the title of a vector's menu. {vector} is A, B or R; {magnitude} and {angle}
-    // are numbers, each with a blank before it unless negative ("A= 4200, 90°"); {unit} is the
-    // angle's unit as translated above. Another separator keeps the two numbers apart where
-    // the decimal separator is a comma ("A= 3298,48; 67,17°").
-    static const Pattern pattern(N_("{vector}={magnitude},{angle}{unit}"), {"vector", "magnitude", "angle", "unit"});
-    return pattern({letter(v), shownNumber(round2(magnitude)), shownNumber(round2(angle)), unitSuffix(radMode)});
-}
-
-// "Ay=-3240": the caption of a component item.
-void showComponent(FormState& s, Vec v, Axis axis) {
-    // TRANSLATORS: a component of a vector: {vector} is A, B or R, {axis} is x or y, {value} a
-    // number with a blank before it unless negative ("Ax= 0", "By=-150.25").
-    static const Pattern pattern(N_("{vector}{axis}={value}"), {"vector", "axis", "value"});
-    s.menu(componentItem(v, axis)).caption =
-        pattern({letter(v), kAxisLetters[axis], shownNumber(s.vars.components[v][axis])});
+// The reference vector, while a constant item is marked.
+std::optional<Vec> referenceVector(const FormState& s) {
+    for (Vec v : kVectors)
+        if (s.checked(vectorMenu(v, VectorItem::Constant))) return v;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -55,57 +47,45 @@ void refreshQuantities(FormState& s) {
         const PerAxis<float> measured = measuredComponents(l);
         const float x = measured[Axis::X], y = measured[Axis::Y];
         s.vars.components[v][Axis::X] = Number::single(round2(x));
-        showComponent(s, v, Axis::X);
         s.vars.components[v][Axis::Y] = Number::single(round2(y));
-        showComponent(s, v, Axis::Y);
         // The direction is taken from the components as their plain text reads back.
         s.vars.direction[v] = Number::dbl(directionAngle(plainDouble(x), plainDouble(y), s.vars.radMode));
-        s.menu(vectorMenu(v, VectorItem::Title)).caption = vectorCaption(v, s.vars.magnitude[v].read(), s.vars.direction[v].read(), s.vars.radMode);
     }
     measureAnglesBetween(s.vars);
     convertToReferenceScale(s);
 }
 
-namespace {
-
-// One step of the conversion: a result that is not finite counts as failed, and the step
-// writes nothing.
-bool scaled(double value, double ratioNumerator, double ratioDenominator, double& out) {
-    const double r = value * ratioNumerator / ratioDenominator;
-    if (!std::isfinite(r)) return false;
-    out = r;
-    return true;
-}
-
-void showInReferenceUnits(FormState& s, Vec reference) {
-    const double k = s.vars.referenceConstant.read();
-    const double refMod = s.vars.magnitude[reference].read();
-    // R's label keeps the blank the display format puts before a number.
-    s.label(reference).caption = reference == Vec::R ? shownNumber(k) : withDecimalSeparator(trimmed(k));
-    for (Vec v : kVectors) {
-        double magnitude = 0;  // stays 0 when its scaling fails
-        if (v == reference)
-            magnitude = k;
-        else
-            scaled(s.vars.magnitude[v].read(), k, refMod, magnitude);
-        s.menu(vectorMenu(v, VectorItem::Title)).caption = vectorCaption(v, magnitude, s.vars.direction[v].read(), s.vars.radMode);
-        for (Axis axis : kAxes) {
-            Number& comp = s.vars.components[v][axis];
-            if (double c; scaled(comp.read(), k, refMod, c)) comp = Number::dbl(round2(c));
-            showComponent(s, v, axis);
-        }
-    }
-}
-
-}  // namespace
-
 void convertToReferenceScale(FormState& s) {
+    const std::optional<Vec> reference = referenceVector(s);
+    const double k = s.vars.referenceConstant.read();
     for (Vec v : kVectors) {
-        if (s.checked(vectorMenu(v, VectorItem::Constant)))
-            showInReferenceUnits(s, v);
-        else
-            s.label(v).caption = facts(v).labelCaption;
+        if (reference) {
+            for (Number& comp : s.vars.components[v])
+                if (double c; scaled(comp.read(), k, s.vars.magnitude[*reference].read(), c)) comp = Number::dbl(round2(c));
+        }
+        s.label(v).caption = v == reference ? referenceLabelCaption(v, shownNumber(k)) : std::string(facts(v).labelCaption);
+        const ShownValues shown = shownValues(s, v);
+        s.menu(vectorMenu(v, VectorItem::Title)).caption =
+            vectorCaption(v, shownNumber(shown.magnitude), shownNumber(shown.direction), s.vars.radMode);
+        for (Axis axis : kAxes)
+            s.menu(componentItem(v, axis)).caption = componentCaption(v, axis, shownNumber(s.vars.components[v][axis]));
     }
+}
+
+ShownValues shownValues(const FormState& s, Vec v) {
+    double magnitude = s.vars.magnitude[v].read();
+    if (const std::optional<Vec> reference = referenceVector(s)) {
+        const double k = s.vars.referenceConstant.read();
+        if (v == *reference)
+            magnitude = k;
+        else if (!scaled(magnitude, k, s.vars.magnitude[*reference].read(), magnitude))
+            magnitude = 0;  // its scaling failed
+    }
+    const auto asRead = [](const Number& n) {
+        return n.kind == Number::Kind::Single ? plainDouble(static_cast<float>(n.value)) : n.value;
+    };
+    return {round2(magnitude), round2(s.vars.direction[v].read()),
+            {{asRead(s.vars.components[v][Axis::X]), asRead(s.vars.components[v][Axis::Y])}}};
 }
 
 double captionUnitsPerWindowUnit(const FormState& s) {

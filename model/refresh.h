@@ -15,9 +15,20 @@ void refreshQuantities(FormState& s);
 // y1 − y2 (y counts upwards) taken as −(y2 − y1), so a level line's y is −0.
 PerAxis<float> measuredComponents(const Line& l);
 
-// The display scale: with a constant item marked, every magnitude and component is shown
-// in reference units; without one, the labels get their letters back.
+// The display scale, then every vector caption written from the values it gives: with a
+// constant item marked, every magnitude and component is shown in reference units; without
+// one, the labels get their letters back.
 void convertToReferenceScale(FormState& s);
+
+// The numbers a vector's captions show, as they read: its magnitude (in the reference scale
+// while a constant item is marked) and its direction in the angle unit, each rounded to 2
+// decimals, and its components as the component items show them.
+struct ShownValues {
+    double magnitude;
+    double direction;
+    PerAxis<double> components;
+};
+ShownValues shownValues(const FormState& s, Vec v);
 
 // The unit the captions show, as caption units per window unit: while a constant item is
 // marked, the reference constant over the reference vector's magnitude; otherwise, or when

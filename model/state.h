@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/number.h"
+#include "model/task.h"
 #include "model/vector_table.h"
 
 // The whole window as plain values: what the handlers read and write, and what the real
@@ -70,6 +71,7 @@ struct FormState {
     std::array<Vec, 3> stacking{Vec::A, Vec::B, Vec::R};  // bottom to top
     PerMenu<MenuElement> menus;
     Vars vars;
+    std::optional<Task> task;  // the lesson's task, as the teacher wrote it
 
     Line& line(Vec v) { return lines[v]; }
     const Line& line(Vec v) const { return lines[v]; }
