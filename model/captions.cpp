@@ -7,15 +7,10 @@
 
 namespace fendrel {
 
-namespace {
-
-// " r" in radians, "°" in degrees, after each angle of the vector menus.
-std::string_view unitSuffix(bool radMode) {
+std::string_view angleUnitSuffix(bool radMode) {
     // TRANSLATORS: written right after an angle in radians in the vectors' menus ("1.57 r").
     return radMode ? _(C_("radians after an angle", " r")) : _(C_("degrees after an angle", "\u00B0"));
 }
-
-}  // namespace
 
 std::string vectorCaption(Vec v, std::string_view magnitude, std::string_view angle, bool radMode) {
     // TRANSLATORS: the title of a vector's menu. {vector} is A, B or R; {magnitude} and {angle}
@@ -23,7 +18,7 @@ std::string vectorCaption(Vec v, std::string_view magnitude, std::string_view an
     // angle's unit as translated above. Another separator keeps the two numbers apart where
     // the decimal separator is a comma ("A= 3298,48; 67,17°").
     static const Pattern pattern(N_("{vector}={magnitude},{angle}{unit}"), {"vector", "magnitude", "angle", "unit"});
-    return pattern({letter(v), magnitude, angle, unitSuffix(radMode)});
+    return pattern({letter(v), magnitude, angle, angleUnitSuffix(radMode)});
 }
 
 std::string componentCaption(Vec v, Axis axis, std::string_view value) {

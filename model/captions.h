@@ -15,6 +15,9 @@ namespace fendrel {
 // What stands for each number of a vector the task hides.
 inline constexpr std::string_view kHiddenNumber = " ?";
 
+// What follows an angle of the vectors' menus in its unit: " r" in radians, "°" in degrees.
+std::string_view angleUnitSuffix(bool radMode);
+
 // "A= 4200, 90°": the title of a vector's menu.
 std::string vectorCaption(Vec v, std::string_view magnitude, std::string_view angle, bool radMode);
 

@@ -19,12 +19,14 @@ class FigureAnnouncer;
 class Canvas;
 class FileMenu;
 class FocusRing;
+class TaskBar;
+class TaskMenu;
 class ValuesPanel;
 class VectorLabel;
 class ViewMenu;
 
 // The program's one window. Every event goes to the form; afterwards the whole window is
-// rendered again from the form's state.
+// rendered again from the form's state as shown (with the numbers a task hides as "?").
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -60,6 +62,8 @@ private:
     ValuesPanel* values_ = nullptr;
     std::unique_ptr<ViewMenu> view_;
     std::unique_ptr<FileMenu> file_;
+    TaskBar* taskBar_ = nullptr;
+    std::unique_ptr<TaskMenu> taskMenu_;
 };
 
 }  // namespace fendrel
