@@ -41,10 +41,12 @@ std::string feedback(const Measured& m, bool& right) {
     right = within(difference, m.tolerance, m.wanted);
     switch (m.quantity) {
         case Quantity::Magnitude:
+            // TRANSLATORS: the feedback of a check on the task, one line for each value: of the
+            // vector the student moved, or of the value the student typed.
             return right ? std::string(_("The magnitude is right."))
                          : std::string(difference > 0 ? _("The magnitude is too small.") : _("The magnitude is too large."));
         case Quantity::Direction:
-            // Counter-clockwise is the way the angles grow.
+            // TRANSLATORS: counter-clockwise is the way the angles grow.
             return right ? std::string(_("The direction is right."))
                          : std::string(difference > 0 ? _("Turn it counter-clockwise.") : _("Turn it clockwise."));
         case Quantity::X:

@@ -143,7 +143,6 @@ TaskDialog::TaskDialog(QWidget& parent, const FormState& figure, const Task& sta
             auto* check = new QCheckBox(vectorsGroup);
             check->setAccessibleName(name + QLatin1Char(' ') + accessible);
             grid->addWidget(check, row, c + 1);
-            connect(check, &QCheckBox::toggled, this, &TaskDialog::follow);
             return check;
         };
         movable_[v] = box(0, headings[0]);
@@ -187,7 +186,7 @@ TaskDialog::TaskDialog(QWidget& parent, const FormState& figure, const Task& sta
     connect(form_, &QComboBox::currentIndexChanged, this, goalFromFigure);
     connect(kind_, &QComboBox::currentIndexChanged, this, &TaskDialog::follow);
     connect(text_, &QLineEdit::textChanged, this, &TaskDialog::follow);
-    connect(reveal_, &QCheckBox::toggled, this, &TaskDialog::follow);
+    for (QCheckBox* check : findChildren<QCheckBox*>()) connect(check, &QCheckBox::toggled, this, &TaskDialog::follow);
     for (QDoubleSpinBox* box : {magnitude_, angle_, x_, y_, magnitudeTolerance_, angleTolerance_, componentTolerance_})
         connect(box, &QDoubleSpinBox::valueChanged, this, &TaskDialog::follow);
     follow();

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The task bar of an example task: what it shows, what the task keeps from the student and
+// hides, and checks answered in the real prompt, by Ctrl+Return on the figure and by the
+// Check button.
+#include <QInputDialog>
+#include <QPushButton>
+
+#include "modal_answer.h"
+#include "window_test.h"
+
+namespace fendrel {
+namespace {
+
+class TaskBarTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+};
+
+QString text(QWidget& window, const char* name) { return window.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+
+// Types the answer into the prompt Check opens.
+ModalAnswer answer(const QString& typed) {
+    return ModalAnswer([typed](QWidget& modal) {
+        auto* prompt = qobject_cast<QInputDialog*>(&modal);
+        ASSERT_NE(prompt, nullptr);
+        EXPECT_EQ(prompt->labelText(), QStringLiteral("The magnitude of R:"));
+        prompt->setTextValue(typed);
+        prompt->accept();
+    });
+}
+
+TEST_F(TaskBarTest, ThePredictExampleHidesRUntilCheckedRightAndKeepsTheFigureFromTheStudent) {
+    QWidget& bar = *window.findChild<QWidget*>(QStringLiteral("task"));
+    EXPECT_FALSE(bar.isVisible());
+    menu("Examples").actions().back()->trigger();
+    ASSERT_TRUE(bar.isVisible());
+    EXPECT_EQ(text(bar, "instruction"), toQString(window.state().task->text));
+    EXPECT_GT(bar.findChild<QLabel*>(QStringLiteral("instruction"))->fontInfo().pixelSize(), bar.fontInfo().pixelSize() * 1.4);
+    EXPECT_TRUE(bar.findChild<QPushButton*>(QStringLiteral("reveal"))->isVisible());
+    EXPECT_EQ(caption("SetR"), QStringLiteral("R= ?, ?\u00B0"));
+    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("values"))->findChildren<QLabel*>()[8]->text(), QStringLiteral("R= ?, ?\u00B0"));
+    // Nothing is movable: the lock and entry items are disabled, though the locks stand as they were.
+    EXPECT_FALSE(action("LockB").isEnabled());
+    EXPECT_FALSE(action("SizeA").isEnabled());
+    EXPECT_TRUE(window.state().menu(Menu::LockB).enabled);
+
+    {
+        const ModalAnswer typed = answer(QStringLiteral("4000"));
+        QTest::keyClick(&canvas(), Qt::Key_Return, Qt::ControlModifier);
+        ASSERT_TRUE(typed.answered());
+    }
+    EXPECT_EQ(text(bar, "feedback"), QStringLiteral("The magnitude is too small."));
+    EXPECT_EQ(text(bar, "attempts"), QStringLiteral("Attempts: 1"));
+    {
+        const ModalAnswer typed = answer(QStringLiteral("5000"));
+        bar.findChild<QPushButton*>(QStringLiteral("check"))->click();
+        ASSERT_TRUE(typed.answered());
+    }
+    EXPECT_EQ(text(bar, "feedback"), QStringLiteral("The magnitude is right.\nSolved in 2 attempts."));
+    EXPECT_EQ(caption("SetR"), QStringLiteral("R= 5000, 53.13\u00B0"));
+    EXPECT_FALSE(bar.findChild<QPushButton*>(QStringLiteral("check"))->isEnabled());
+    EXPECT_TRUE(action("LockB").isEnabled());
+}
+
+}  // namespace
+}  // namespace fendrel
