@@ -1,0 +1,125 @@
+# SPDX-FileCopyrightText: 2026 The Fendrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Reads a task over the desktop accessibility bus, as a screen reader does.
+
+Usage: atspi_task_probe.py FENDREL LESSON   (inside accessibility_session.sh; LESSON is the
+predict example)
+Starts the window on the lesson and expects its instruction to be announced (a notification
+that appears) and "Vector R" to read "?"; checks twice with Ctrl+Return, typing a wrong and
+then the right magnitude into the prompt, and expects each feedback to be announced, and R
+to read its values once solved. Every wait is bounded; the window is ended in any case.
+"""
+import subprocess
+import sys
+import time
+
+try:
+    import pyatspi
+    from gi.repository import GLib
+except ImportError:
+    print("SKIPPED: pyatspi is not installed")
+    sys.exit(77)
+
+announced = []  # the names of the notifications that appeared, in order
+
+
+def on_showing(event):
+    try:
+        if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            announced.append(event.source.name)
+    except Exception:  # the node may be gone already
+        pass
+
+
+def wait_for(what, probe, seconds):
+    deadline = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < deadline:
+        while context.pending():
+            context.iteration(False)
+        try:
+            found = probe()
+        except Exception:  # the bus or the application may still be starting
+            found = None
+        if found:
+            return found
+        time.sleep(0.1)
+    sys.exit(f"FAIL: {what} within {seconds} s")
+
+
+def find(node, name, role, depth=0):
+    if node is None or depth > 14:
+        return None
+    if node.name == name and node.getRole() == role:
+        return node
+    for i in range(node.childCount):
+        hit = find(node.getChildAtIndex(i), name, role, depth + 1)
+        if hit is not None:
+            return hit
+    return None
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name.lower().startswith("fendrel"):
+            return app
+    return None
+
+
+def answer(window, typed):
+    subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "ctrl+Return"], check=True, timeout=10)
+    prompt = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Your Answer$"],
+                            capture_output=True, text=True, timeout=20).stdout.split()
+    if not prompt:
+        sys.exit("FAIL: Ctrl+Return opened no prompt")
+    subprocess.run(["xdotool", "windowfocus", "--sync", prompt[0], "type", "--delay", "50", typed], check=True, timeout=10)
+    subprocess.run(["xdotool", "key", "Return"], check=True, timeout=10)
+
+
+def expect_announced(text):
+    wait_for(f'no announcement "{text}"', lambda: text in announced, 15)
+    print(f'announced: "{text}"')
+
+
+def check(window):
+    app = wait_for("no Fendrel application on the bus", application, 30)
+    task = wait_for('no group "Task"', lambda: find(app, "Task", pyatspi.ROLE_PANEL), 30)
+    instruction = "A and B are perpendicular. How long is R? Press Check and type your answer."
+    if task.getChildAtIndex(0).name != instruction:
+        sys.exit(f'FAIL: the task reads "{task.getChildAtIndex(0).name}"')
+    expect_announced(instruction)
+    vector_r = wait_for('no "Vector R"', lambda: find(app, "Vector R", pyatspi.ROLE_IMAGE), 10)
+    if vector_r.description != "R= ?, ?°; Rx= ?; Ry= ?; locked":
+        sys.exit(f'FAIL: the hidden R reads "{vector_r.description}"')
+    answer(window, "4000")
+    expect_announced("The magnitude is too small.")
+    answer(window, "5000")
+    expect_announced("The magnitude is right.\nSolved in 2 attempts.")
+    solved = wait_for('no values of "Vector R"', lambda: "?" not in vector_r.description and vector_r.description, 10)
+    if solved != "R= 5000, 53.13°; Rx= 3000; Ry= 4000; locked":
+        sys.exit(f'FAIL: the solved R reads "{solved}"')
+    print("PASS: the task's instruction and feedback reached the accessibility bus as announcements")
+
+
+def main():
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+    app = subprocess.Popen([sys.argv[1], sys.argv[2]])
+    try:
+        search = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Fendrel$"],
+                                capture_output=True, text=True, timeout=20)
+        windows = search.stdout.split()
+        if not windows:
+            sys.exit("FAIL: no window named Fendrel appeared")
+        check(windows[0])
+    finally:
+        app.terminate()
+        try:
+            app.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            app.kill()
+            app.wait()
+
+
+main()
