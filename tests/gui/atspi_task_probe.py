@@ -11,14 +11,8 @@ to read its values once solved. Every wait is bounded; the window is ended in an
 """
 import subprocess
 import sys
-import time
 
-try:
-    import pyatspi
-    from gi.repository import GLib
-except ImportError:
-    print("SKIPPED: pyatspi is not installed")
-    sys.exit(77)
+from atspi_window import application, find_named, pyatspi, run_window, wait_for
 
 announced = []  # the names of the notifications that appeared, in order
 
@@ -29,43 +23,6 @@ def on_showing(event):
             announced.append(event.source.name)
     except Exception:  # the node may be gone already
         pass
-
-
-def wait_for(what, probe, seconds):
-    deadline = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while time.monotonic() < deadline:
-        while context.pending():
-            context.iteration(False)
-        try:
-            found = probe()
-        except Exception:  # the bus or the application may still be starting
-            found = None
-        if found:
-            return found
-        time.sleep(0.1)
-    sys.exit(f"FAIL: {what} within {seconds} s")
-
-
-def find(node, name, role, depth=0):
-    if node is None or depth > 14:
-        return None
-    if node.name == name and node.getRole() == role:
-        return node
-    for i in range(node.childCount):
-        hit = find(node.getChildAtIndex(i), name, role, depth + 1)
-        if hit is not None:
-            return hit
-    return None
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name.lower().startswith("fendrel"):
-            return app
-    return None
 
 
 def answer(window, typed):
@@ -85,12 +42,12 @@ def expect_announced(text):
 
 def check(window):
     app = wait_for("no Fendrel application on the bus", application, 30)
-    task = wait_for('no group "Task"', lambda: find(app, "Task", pyatspi.ROLE_PANEL), 30)
+    task = wait_for('no group "Task"', lambda: find_named(app, "Task", pyatspi.ROLE_PANEL), 30)
     instruction = "A and B are perpendicular. How long is R? Press Check and type your answer."
     if task.getChildAtIndex(0).name != instruction:
         sys.exit(f'FAIL: the task reads "{task.getChildAtIndex(0).name}"')
     expect_announced(instruction)
-    vector_r = wait_for('no "Vector R"', lambda: find(app, "Vector R", pyatspi.ROLE_IMAGE), 10)
+    vector_r = wait_for('no "Vector R"', lambda: find_named(app, "Vector R", pyatspi.ROLE_IMAGE), 10)
     if vector_r.description != "R= ?, ?°; Rx= ?; Ry= ?; locked":
         sys.exit(f'FAIL: the hidden R reads "{vector_r.description}"')
     answer(window, "4000")
@@ -103,23 +60,5 @@ def check(window):
     print("PASS: the task's instruction and feedback reached the accessibility bus as announcements")
 
 
-def main():
-    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
-    app = subprocess.Popen([sys.argv[1], sys.argv[2]])
-    try:
-        search = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Fendrel$"],
-                                capture_output=True, text=True, timeout=20)
-        windows = search.stdout.split()
-        if not windows:
-            sys.exit("FAIL: no window named Fendrel appeared")
-        check(windows[0])
-    finally:
-        app.terminate()
-        try:
-            app.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            app.kill()
-            app.wait()
-
-
-main()
+pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+run_window([sys.argv[1], sys.argv[2]], check, title="Fendrel$")

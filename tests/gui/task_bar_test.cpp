@@ -3,7 +3,9 @@
 // The task bar of an example task: what it shows, what the task keeps from the student and
 // hides, and checks answered in the real prompt, by Ctrl+Return on the figure and by the
 // Check button.
+#include <QDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "modal_answer.h"
@@ -65,6 +67,29 @@ TEST_F(TaskBarTest, ThePredictExampleHidesRUntilCheckedRightAndKeepsTheFigureFro
     EXPECT_EQ(caption("SetR"), QStringLiteral("R= 5000, 53.13\u00B0"));
     EXPECT_FALSE(bar.findChild<QPushButton*>(QStringLiteral("check"))->isEnabled());
     EXPECT_TRUE(action("LockB").isEnabled());
+}
+
+// The teacher's side: the dialog takes R's values as shown for the goal, and writing the task
+// is a step that Undo takes back.
+TEST_F(TaskBarTest, ANewTaskFromTheFigureIsAStep) {
+    const ModalAnswer written([](QWidget& modal) {
+        auto* dialog = qobject_cast<QDialog*>(&modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>(QStringLiteral("text"))->setText(QStringLiteral("Keep R"));
+        dialog->accept();
+    });
+    action("NewTask").trigger();
+    ASSERT_TRUE(written.answered());
+    ASSERT_TRUE(window.state().task.has_value());
+    const Task& t = *window.state().task;
+    EXPECT_EQ(t.text, "Keep R");
+    EXPECT_EQ(t.goal.magnitude, 5304.49);
+    EXPECT_EQ(t.goal.angle, 52.35);
+    EXPECT_TRUE(t.movable[Vec::B] && !t.movable[Vec::A]);
+    EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("task"))->isVisible());
+    action("Undo").trigger();
+    EXPECT_FALSE(window.state().task.has_value());
+    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("task"))->isVisible());
 }
 
 }  // namespace
