@@ -24,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::require(testing::checkSoundness(lesson.state).empty(), "an opened lesson is sound");
     const Lesson again = lessonFromText(lessonText(lesson.state, lesson.view));
     fuzz::require(stateJson(again.state) == stateJson(lesson.state), "a saved lesson opens as the same window");
+    fuzz::require(again.state.task == lesson.state.task, "a saved lesson keeps its task");
     fuzz::require(again.view == lesson.view, "a saved lesson keeps its view");
     return 0;
 }

@@ -50,6 +50,7 @@ TEST(TaskCheck, VerdictsOnTheStartUpFigure) {
         {reach(polar, 5400, 53.4), {}, {{"The magnitude is too small.", "Turn it counter-clockwise."}}},
         {reach(polar, 5250, 51.3), {}, {{"The magnitude is too large.", "Turn it clockwise."}}},
         {reach(polar, 5304.49, 51.35), {}, {{m, d}}},  // 1° exactly
+        {reach(polar, 5304.48, 52.35, false, {0.01, {}, {}}), {}, {{m, d}}},  // 0.01 exactly, in two decimals
         {reach(polar, 5304.49, -307.65), {}, {{m, d}}},
         {reach(polar, 5304.49, 235), {}, {{m, "Turn it clockwise."}}},  // 182.65° the other way
         {reach(polar, 5304.49, 0.9137, true), {}, {{m, d}}},
