@@ -5,9 +5,9 @@
 Usage: atspi_task_probe.py FENDREL LESSON   (inside accessibility_session.sh; LESSON is the
 predict example)
 Starts the window on the lesson and expects its instruction to be announced (a notification
-that appears) and "Vector R" to read "?"; checks twice with Ctrl+Return, typing a wrong and
-then the right magnitude into the prompt, and expects each feedback to be announced, and R
-to read its values once solved. Every wait is bounded; the window is ended in any case.
+that appears) and "Vector R" to read "?"; checks with Ctrl+Return, typing two wrong and then
+the right magnitude into the prompt, and expects each feedback to be announced (the same one
+twice), and R to read its values once solved. Every wait is bounded; the window is ended in any case.
 """
 import subprocess
 import sys
@@ -35,8 +35,8 @@ def answer(window, typed):
     subprocess.run(["xdotool", "key", "Return"], check=True, timeout=10)
 
 
-def expect_announced(text):
-    wait_for(f'no announcement "{text}"', lambda: text in announced, 15)
+def expect_announced(text, times=1):
+    wait_for(f'no announcement "{text}" ({times})', lambda: announced.count(text) >= times, 15)
     print(f'announced: "{text}"')
 
 
@@ -52,8 +52,10 @@ def check(window):
         sys.exit(f'FAIL: the hidden R reads "{vector_r.description}"')
     answer(window, "4000")
     expect_announced("The magnitude is too small.")
+    answer(window, "4100")  # the same feedback again, announced again
+    expect_announced("The magnitude is too small.", 2)
     answer(window, "5000")
-    expect_announced("The magnitude is right.\nSolved in 2 attempts.")
+    expect_announced("The magnitude is right.\nSolved in 3 attempts.")
     solved = wait_for('no values of "Vector R"', lambda: "?" not in vector_r.description and vector_r.description, 10)
     if solved != "R= 5000, 53.13°; Rx= 3000; Ry= 4000; locked":
         sys.exit(f'FAIL: the solved R reads "{solved}"')

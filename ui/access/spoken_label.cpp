@@ -43,7 +43,6 @@ SpokenLabel::SpokenLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void SpokenLabel::say(const QString& text) {
-    if (text == this->text()) return;
     setText(text);
     if (text.isEmpty() || !isVisible()) return;
     send(this, QAccessible::ObjectHide);

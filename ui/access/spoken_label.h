@@ -6,16 +6,16 @@
 
 namespace fendrel {
 
-// A label that assistive technology knows as a notification: each new text it is given is
-// announced (the label appears anew to the screen reader, which reads a notification that
-// appears), while the focus stays where it is.
+// A label that assistive technology knows as a notification: each text it says is announced
+// (the label appears anew to the screen reader, which reads a notification that appears),
+// while the focus stays where it is.
 class SpokenLabel : public QLabel {
     Q_OBJECT
 
 public:
     explicit SpokenLabel(QWidget* parent);
 
-    // Shows the text, and announces it when it differs from the last one and is not empty.
+    // Shows the text and, unless it is empty, announces it, even when it is the one shown.
     void say(const QString& text);
 };
 

@@ -57,16 +57,20 @@ TaskBar::TaskBar(QWidget* parent, std::function<void()> check, std::function<voi
 }
 
 void TaskBar::render(const FormState& s, const TaskProgress& progress) {
+    const bool appears = s.task && isHidden();
     setVisible(s.task.has_value());
     if (!s.task) return;
     const bool open = taskOpen(s, progress);
-    instruction_->say(toQString(s.task->text));
+    const QString instruction = toQString(s.task->text);
+    if (appears || instruction != instruction_->text()) instruction_->say(instruction);
     check_->setEnabled(open);
     reveal_->setVisible(s.task->reveal);
     reveal_->setEnabled(open);
     QStringList lines;
     for (const std::string& line : progress.feedback) lines << toQString(line);
-    feedback_->say(lines.join(QLatin1Char('\n')));
+    const QString feedback = lines.join(QLatin1Char('\n'));
+    if (progress.attempts != attemptsShown_ || feedback != feedback_->text()) feedback_->say(feedback);
+    attemptsShown_ = progress.attempts;
     // TRANSLATORS: how many checks on the task have reached a verdict so far.
     attempts_->setText(toQString(fill(_("Attempts: {count}"), {{"count", std::to_string(progress.attempts)}})));
 }

@@ -18,7 +18,8 @@ class SpokenLabel;
 // The strip above the figure that gives the lesson's task: its instruction in large type,
 // Check and Reveal (where the task allows it), the feedback of the last check and the
 // attempts so far. Hidden while the lesson has no task. Assistive technology reads it as a
-// group named "Task"; a new instruction and every new feedback are announced.
+// group named "Task"; the instruction is announced when the bar appears or the instruction
+// changes, the feedback after every verdict (the same lines as before too).
 class TaskBar : public QGroupBox {
 public:
     TaskBar(QWidget* parent, std::function<void()> check, std::function<void()> reveal);
@@ -34,6 +35,7 @@ private:
     QPushButton* reveal_;
     SpokenLabel* feedback_;
     QLabel* attempts_;
+    int attemptsShown_ = 0;
 };
 
 }  // namespace fendrel
