@@ -3,9 +3,11 @@
 #include "ui/figure/values_panel.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "app/contrast.h"
+#include "model/refresh.h"
 #include "model/translation.h"
 #include "ui/base/colors.h"
 #include "ui/base/qt_text.h"
@@ -43,19 +45,50 @@ QSize ValuesPanel::sizeHint() const { return {0, kRows * fontMetrics().height() 
 void ValuesPanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placeTexts();
+    fitTexts();
 }
+
+int ValuesPanel::columnWidth() const { return (width() - 2 * kMargin) / 3; }
 
 // The texts stand in three columns of fixed places, set here alone: a new caption then only
 // repaints its text, where a layout would lay out the whole window again on every drag.
 void ValuesPanel::placeTexts() {
-    const int columnWidth = (width() - 2 * kMargin) / 3, rowHeight = fontMetrics().height();
+    const int rowHeight = fontMetrics().height();
     for (Vec v : kVectors) {
         const Texts& t = texts_[v];
-        const int left = kMargin + static_cast<int>(v) * columnWidth;
+        const int left = kMargin + static_cast<int>(v) * columnWidth();
         int row = 0;
-        for (QLabel* text : {t.caption, t.components[Axis::X], t.components[Axis::Y], t.locked})
-            text->setGeometry(left, kMargin + rowHeight * row++, columnWidth, rowHeight);
+        for (QLabel* text : t.all())
+            text->setGeometry(left, kMargin + rowHeight * row++, columnWidth(), rowHeight);
     }
+}
+
+// Every text whole in its column: at the panel's size, or all a size smaller where the widest
+// would not fit (a long caption at a large zoom). The panel keeps its height meanwhile.
+void ValuesPanel::fitTexts() {
+    QFont fitted = font();
+    const auto widest = [this](const QFont& f) {
+        const QFontMetrics metrics(f);
+        int widest = 0;
+        for (const Texts& t : texts_)
+            for (const QLabel* text : t.all())
+                widest = std::max(widest, metrics.horizontalAdvance(text->text()));
+        return widest;
+    };
+    const int room = columnWidth(), wanted = widest(fitted);
+    if (room > 0 && wanted > room && fitted.pixelSize() > 0) {
+        fitted.setPixelSize(std::max(1, fitted.pixelSize() * room / wanted));
+        while (fitted.pixelSize() > 1 && widest(fitted) > room) fitted.setPixelSize(fitted.pixelSize() - 1);
+    }
+    if (fitted == textFont_) return;
+    for (const Texts& t : texts_)
+        for (QLabel* text : t.all()) text->setFont(fitted);
+    textFont_ = fitted;
+}
+
+void ValuesPanel::setMenuFont(const QFont& menuFont) {
+    menuFont_ = menuFont;
+    zoomShown_ = 0;
 }
 
 void ValuesPanel::render(const FormState& s, double zoom) {
@@ -69,14 +102,16 @@ void ValuesPanel::render(const FormState& s, double zoom) {
     }
     const Colours colours{s.backColor, {s.line(Vec::A).color, s.line(Vec::B).color, s.line(Vec::R).color}};
     if (colours != coloursShown_) showColours(colours);
+    const PerVector<VectorCaptions> captions = viewCaptions(s);
     for (Vec v : kVectors) {
         const Texts& t = texts_[v];
-        t.caption->setText(toQString(s.menu(vectorMenu(v, VectorItem::Title)).caption));
-        for (Axis a : kAxes) t.components[a]->setText(toQString(s.menu(componentItem(v, a)).caption));
+        t.caption->setText(toQString(captions[v].title));
+        for (Axis a : kAxes) t.components[a]->setText(toQString(captions[v].components[a]));
         // TRANSLATORS: shown below the values of the vector that is locked (it cannot be
         // dragged or edited until another vector is locked).
         t.locked->setText(s.enabled(vectorMenu(v, VectorItem::Title)) ? QString() : toQString(_("locked")));
     }
+    fitTexts();
 }
 
 void ValuesPanel::showColours(const Colours& colours) {
@@ -87,7 +122,7 @@ void ValuesPanel::showColours(const Colours& colours) {
         QPalette text = background;
         text.setColor(QPalette::WindowText, toQColor(readableOn(colours.vectors[v], colours.background, kContrast)));
         const Texts& t = texts_[v];
-        for (QLabel* label : {t.caption, t.components[Axis::X], t.components[Axis::Y], t.locked}) label->setPalette(text);
+        for (QLabel* label : t.all()) label->setPalette(text);
     }
     coloursShown_ = colours;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include <QWidget>
@@ -13,8 +14,9 @@ class QLabel;
 namespace fendrel {
 
 // The strip below the figure that shows, large enough for a classroom, what each vector's
-// menu shows: its caption, its components and whether it is locked, in the vector's own
-// colour (made readable where needed) on the figure's background.
+// menu shows: its caption, its components (with the unit of the reference scale, see
+// viewCaptions) and whether it is locked, in the vector's own colour (made readable where
+// needed) on the figure's background.
 class ValuesPanel : public QWidget {
 public:
     // `menuFont` is the font of the menu bar, which the panel's text outgrows.
@@ -22,6 +24,8 @@ public:
 
     // Shows the state's captions with text at the given zoom.
     void render(const FormState& s, double zoom);
+    // The menu bar's font changed (presentation mode): the next render sizes the text anew.
+    void setMenuFont(const QFont& menuFont);
 
     QSize sizeHint() const override;
 
@@ -38,6 +42,7 @@ private:
         QLabel* caption;
         PerAxis<QLabel*> components;
         QLabel* locked;
+        std::array<QLabel*, 4> all() const { return {caption, components[Axis::X], components[Axis::Y], locked}; }
     };
 
     struct Colours {
@@ -46,11 +51,14 @@ private:
         friend bool operator==(const Colours&, const Colours&) = default;
     };
     void showColours(const Colours& colours);
+    int columnWidth() const;
     void placeTexts();
+    void fitTexts();
 
     QFont menuFont_;
     PerVector<Texts> texts_{};
     double zoomShown_ = 0;
+    QFont textFont_;  // the texts', the panel's own unless the widest must be smaller
     std::optional<Colours> coloursShown_;
 };
 
