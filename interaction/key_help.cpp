@@ -17,10 +17,10 @@ std::vector<Key> everyFigureKey() {
 
 std::string_view whatTheKeyDoes(const Key& key) {
     const KeyFacts& facts = keyFacts(key.name);
-    // TRANSLATORS: what the figure's keys do, as the keyboard help lists them. Tab selects
-    // the next vector whose menu is not locked, Shift+Tab the one before; the arrows drag the
-    // selected vector's tip (with Shift the whole figure) a step, with Ctrl a small step.
     if (facts.dx == 0 && facts.dy == 0)
+        // TRANSLATORS: what the figure's keys do, as the keyboard help lists them. Tab selects
+        // the next vector whose menu is not locked, Shift+Tab the one before; the arrows drag
+        // the selected vector's tip (with Shift the whole figure) a step, with Ctrl a small one.
         return key.shift ? _("Selects the vector before, skipping the locked one") : _("Selects the next vector, skipping the locked one");
     if (key.shift)
         return key.ctrl ? _("Moves the whole figure a small step in the arrow's direction")

@@ -65,7 +65,7 @@ void addItemKeys(ShortcutGroup& group, const QMenu& menu, const QString& path) {
 
 QList<ShortcutGroup> keyboardShortcuts(const QMenuBar& bar) {
     QList<ShortcutGroup> groups{figureKeys(), viewKeys()};
-    // TRANSLATORS: what F10 does, in the keyboard help.
+    // TRANSLATORS: the group of the menu bar's own key (F10) in the keyboard help.
     groups.append({toQString(_("Menu Bar")),
                    {{{shown(kMenuBarKey)},
                      toQString(_("Opens the first menu; the arrows move through the menus, Enter chooses, Escape leaves"))}}});

@@ -40,10 +40,12 @@ QFont scaled(QFont font, double scale) {
     return font;
 }
 
-// Setting the application's font drops every widget kind's own, so those follow it.
+// Setting the application's font drops every widget kind's own, so those follow it. The
+// widgets hear of it at once, not once the events waiting now are done.
 void useFonts(const QFont& application, const std::vector<std::pair<const char*, QFont>>& classes, double scale) {
     QApplication::setFont(scaled(application, scale));
     for (const auto& [name, font] : classes) QApplication::setFont(scaled(font, scale), name);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationFontChange);
 }
 
 void remember(bool on) {
@@ -72,7 +74,7 @@ void PresentationMode::enter() {
         if (const QFont own = QApplication::font(name); own != fonts.application) fonts.classes.emplace_back(name, own);
     useFonts(fonts.application, fonts.classes, fontScale());
     desktopFonts_ = std::move(fonts);
-    geometryBefore_ = window_.saveGeometry();
+    geometryBefore_ = window_.geometry();
     stateBefore_ = window_.windowState();
     window_.setWindowState(stateBefore_ | Qt::WindowFullScreen);
     fontsChanged_();
@@ -83,7 +85,7 @@ void PresentationMode::leave() {
     useFonts(desktopFonts_->application, desktopFonts_->classes, 1.0);
     desktopFonts_.reset();
     window_.setWindowState(stateBefore_);
-    window_.restoreGeometry(geometryBefore_);
+    if (!(stateBefore_ & (Qt::WindowMaximized | Qt::WindowFullScreen))) window_.setGeometry(geometryBefore_);
     fontsChanged_();
 }
 

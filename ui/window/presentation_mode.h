@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include <QByteArray>
 #include <QFont>
+#include <QRect>
 
 class QAction;
 class QWidget;
@@ -45,7 +45,7 @@ private:
     QAction& item_;
     std::function<void()> fontsChanged_;
     std::optional<Fonts> desktopFonts_;  // while presentation mode is on
-    QByteArray geometryBefore_;
+    QRect geometryBefore_;
     Qt::WindowStates stateBefore_;
 };
 
