@@ -77,7 +77,10 @@ TEST(ValuesPanel, WritesTheUnitAfterTheScaledValuesAndFitsEveryTextInItsColumn) 
     s.vars.referenceConstant = Number::dbl(30);
     refreshQuantities(s);
     s.unit = std::string("N");  // as a whole: GCC 12 warns wrongly of assigning the literal
-    ValuesPanel panel(nullptr, QApplication::font("QMenuBar"));
+    QWidget window;  // the height the panel shares with the figure
+    window.resize(900, 600);
+    ValuesPanel panel(&window, QApplication::font("QMenuBar"));
+    window.show();
     panel.resize(900, 0);
     const QList<QLabel*> texts = panel.findChildren<QLabel*>();
     for (double zoom : {1.0, 4.0}) {
@@ -85,6 +88,7 @@ TEST(ValuesPanel, WritesTheUnitAfterTheScaledValuesAndFitsEveryTextInItsColumn) 
         EXPECT_EQ(texts[0]->text(), QStringLiteral("A= 30 N, 90\u00B0"));
         EXPECT_EQ(texts[2]->text(), QStringLiteral("Ay= 30 N"));
         for (const QLabel* text : texts) EXPECT_LE(text->fontMetrics().horizontalAdvance(text->text()), text->width()) << zoom;
+        EXPECT_LE(panel.sizeHint().height(), window.height() * ValuesPanel::kShareOfHeight) << zoom;
     }
     EXPECT_EQ(s.menu(Menu::SetA).caption, "A= 30, 90\u00B0");
 }

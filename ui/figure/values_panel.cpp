@@ -3,6 +3,7 @@
 #include "ui/figure/values_panel.h"
 
 #include <QFontInfo>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -38,6 +39,13 @@ ValuesPanel::ValuesPanel(QWidget* parent, const QFont& menuFont) : QWidget(paren
         for (QLabel*& component : t.components) component = addText(*this);
         t.locked = addText(*this);
     }
+    if (parent) parent->installEventFilter(this);
+    sizeType();
+}
+
+bool ValuesPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) sizeType();
+    return false;
 }
 
 QSize ValuesPanel::sizeHint() const { return {0, kRows * fontMetrics().height() + 2 * kMargin}; }
@@ -88,17 +96,33 @@ void ValuesPanel::fitTexts() {
 
 void ValuesPanel::setMenuFont(const QFont& menuFont) {
     menuFont_ = menuFont;
-    zoomShown_ = 0;
+    sizeType();
+}
+
+// kSizeAtActualSize times the menu bar's text at zoom 1, growing with the zoom, but never so
+// large that the panel takes more than kShareOfHeight of the height it shares with the figure
+// (once that is shown: until then, the window takes its size from the panel's).
+void ValuesPanel::sizeType() {
+    QFont font = menuFont_;
+    font.setPixelSize(std::max(1, qRound(QFontInfo(menuFont_).pixelSize() * kSizeAtActualSize * zoom_)));
+    if (const QWidget* shared = parentWidget(); shared && shared->isVisible()) {
+        const int room = shared->height();
+        const double lineHeightPerPixel = QFontMetricsF(font).height() / font.pixelSize();
+        const double largest = (room * kShareOfHeight - 2 * kMargin) / (kRows * lineHeightPerPixel);
+        font.setPixelSize(std::max(1, std::min(font.pixelSize(), static_cast<int>(largest))));
+    }
+    if (font == font_) return;
+    font_ = font;
+    setFont(font);
+    updateGeometry();
+    placeTexts();
+    fitTexts();
 }
 
 void ValuesPanel::render(const FormState& s, double zoom) {
-    if (zoom != zoomShown_) {
-        QFont font = menuFont_;
-        font.setPixelSize(std::max(1, qRound(QFontInfo(menuFont_).pixelSize() * kSizeAtActualSize * zoom)));
-        setFont(font);
-        updateGeometry();
-        placeTexts();
-        zoomShown_ = zoom;
+    if (zoom != zoom_) {
+        zoom_ = zoom;
+        sizeType();
     }
     const Colours colours{s.backColor, {s.line(Vec::A).color, s.line(Vec::B).color, s.line(Vec::R).color}};
     if (colours != coloursShown_) showColours(colours);

@@ -31,11 +31,16 @@ public:
 
     // How many times the menu bar's text the panel's is at zoom 1.
     static constexpr double kSizeAtActualSize = 1.6;
+    // The most of the height it shares with the figure that the panel takes, however large
+    // the zoom: the rest stays the figure's.
+    static constexpr double kShareOfHeight = 1.0 / 3;
     // The least contrast of the panel's text with the background.
     static constexpr double kContrast = 4.5;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The parent's showing and resizing change how much room the panel may take.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Texts {
@@ -52,12 +57,14 @@ private:
     };
     void showColours(const Colours& colours);
     int columnWidth() const;
+    void sizeType();
     void placeTexts();
     void fitTexts();
 
     QFont menuFont_;
     PerVector<Texts> texts_{};
-    double zoomShown_ = 0;
+    double zoom_ = 1;
+    QFont font_;      // the panel's, from the zoom and the room
     QFont textFont_;  // the texts', the panel's own unless the widest must be smaller
     std::optional<Colours> coloursShown_;
 };

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/menus/keyboard_help.h"
 
+#include <algorithm>
+
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QHeaderView>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -27,22 +29,20 @@ QString shown(const QKeySequence& keys) { return keys.toString(QKeySequence::Nat
 
 // Keys that do the same go on one line.
 void addLine(ShortcutGroup& group, const QString& keys, const QString& does) {
-    if (!group.lines.isEmpty() && group.lines.back().does == does)
-        group.lines.back().keys.append(keys);
-    else
-        group.lines.append({{keys}, does});
+    for (ShortcutLine& line : group.lines)
+        if (line.does == does) {
+            line.keys.append(keys);
+            return;
+        }
+    group.lines.append({{keys}, does});
 }
 
+// The keys of the canvas: the figure's, and its arrows with Alt, which pan the view.
 ShortcutGroup figureKeys() {
     // TRANSLATORS: the groups of the keyboard help: the keys of the figure (while it has the
-    // keyboard focus), of its view, and of the menu bar.
+    // keyboard focus) and of the menu bar.
     ShortcutGroup group{toQString(_("Figure")), {}};
     for (const Key& key : everyFigureKey()) addLine(group, shown(qtKeyOf(key)), toQString(whatTheKeyDoes(key)));
-    return group;
-}
-
-ShortcutGroup viewKeys() {
-    ShortcutGroup group{toQString(_("View")), {}};
     for (const Key& key : everyFigureKey())
         if (const QKeyCombination qt = qtKeyOf(key); !key.ctrl && !key.shift && arrowFromQt(qt.key()))
             addLine(group, shown(QKeyCombination(Canvas::kPanModifier, qt.key())),
@@ -64,7 +64,7 @@ void addItemKeys(ShortcutGroup& group, const QMenu& menu, const QString& path) {
 }  // namespace
 
 QList<ShortcutGroup> keyboardShortcuts(const QMenuBar& bar) {
-    QList<ShortcutGroup> groups{figureKeys(), viewKeys()};
+    QList<ShortcutGroup> groups{figureKeys()};
     // TRANSLATORS: the group of the menu bar's own key (F10) in the keyboard help.
     groups.append({toQString(_("Menu Bar")),
                    {{{shown(kMenuBarKey)},
@@ -88,24 +88,31 @@ void showKeyboardShortcuts(QWidget& window, const QMenuBar& bar) {
     list->setHeaderLabels({toQString(_("Keys")), toQString(_("What they do"))});
     list->setRootIsDecorated(false);
     list->setSelectionMode(QAbstractItemView::NoSelection);
+    // Wide enough for every line, and as high as the screen has room for.
+    const QFontMetrics metrics(list->font());
+    int keysWidth = 0, doesWidth = 0, rows = 1;
     for (const ShortcutGroup& group : keyboardShortcuts(bar)) {
         auto* heading = new QTreeWidgetItem(list, {group.title});
         QFont bold = heading->font(0);
         bold.setBold(true);
         heading->setFont(0, bold);
         heading->setFirstColumnSpanned(true);
-        for (const ShortcutLine& line : group.lines)
-            new QTreeWidgetItem(heading, {line.keys.join(QStringLiteral(", ")), line.does});
+        // Each key on a line of its own, beside what they do.
+        for (const ShortcutLine& line : group.lines) {
+            new QTreeWidgetItem(heading, {line.keys.join(QLatin1Char('\n')), line.does});
+            for (const QString& key : line.keys) keysWidth = std::max(keysWidth, list->indentation() + metrics.horizontalAdvance(key));
+            doesWidth = std::max(doesWidth, metrics.horizontalAdvance(line.does));
+            rows += static_cast<int>(line.keys.size());
+        }
+        ++rows;
     }
     list->expandAll();
-    list->resizeColumnToContents(0);
-    list->resizeColumnToContents(1);
-    // Every line in view where the screen has room for it.
-    int rows = list->topLevelItemCount() + 1;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) rows += list->topLevelItem(i)->childCount();
-    const QSize whole(list->header()->length() + 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                      rows * (list->fontMetrics().height() + list->style()->pixelMetric(QStyle::PM_FocusFrameVMargin) * 2 + 2));
-    list->setMinimumSize(whole.boundedTo(window.screen()->availableSize() * 0.8));
+    const int margin = 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + metrics.averageCharWidth();
+    list->setColumnWidth(0, keysWidth + margin);
+    const QSize whole(keysWidth + doesWidth + 2 * margin + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                      rows * (metrics.height() + 4) + 2 * list->frameWidth());
+    list->setMinimumSize(whole.boundedTo(window.screen()->availableSize() * 0.9));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* column = new QVBoxLayout(&dialog);
