@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Presentation mode: full screen with the menu bar and the prompts in large type, and back to
 // the window as it was; the settings keep the choice for the next run.
+#include <QApplication>
 #include <QFontInfo>
 #include <QInputDialog>
 #include <QLabel>
@@ -34,6 +35,10 @@ TEST(PresentationMode, FullScreenInLargeTypeAndBackAsItWas) {
     // Settings of its own, so that no other test's window starts in presentation mode.
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    // A menu bar with a font of its own, as a desktop's theme may give it.
+    QFont themed = QApplication::font();
+    themed.setPointSizeF(themed.pointSizeF() + 2);
+    QApplication::setFont(themed, "QMenuBar");
     MainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
