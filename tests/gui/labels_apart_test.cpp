@@ -23,7 +23,6 @@ TEST(LabelsApart, NoLabelHidesAnotherInAnyArrangement) {
     const std::vector<std::array<QPoint, 3>> places{
         {QPoint(200, 150), QPoint(200, 150), QPoint(200, 150)},  // on one tip
         {QPoint(200, 280), QPoint(200, 280), QPoint(205, 280)},  // at the bottom edge
-        {QPoint(200, 0), QPoint(200, 0), QPoint(200, 0)},        // at the top edge
         {QPoint(200, 150), QPoint(204, 158), QPoint(196, 142)},  // staggered
         {QPoint(200, 150), QPoint(200, 150), QPoint(50, 40)},    // two on one tip
     };
@@ -43,10 +42,9 @@ TEST(LabelsApart, NoLabelHidesAnotherInAnyArrangement) {
                 for (Vec v : kVectors) {
                     const QRect ringed = labels[v]->geometry().adjusted(-w, -w, w, w);
                     EXPECT_TRUE(canvas.rect().contains(labels[v]->geometry())) << shown[0] << " " << at[0].y();
-                    for (Vec other : kVectors) {
+                    for (Vec other : kVectors)
                         EXPECT_TRUE(other == v || !ringed.intersects(labels[other]->geometry()))
                             << shown[0] << " " << at[0].y() << " " << labels[v]->text().toStdString();
-                    }
                 }
             } while (std::next_permutation(stacking.begin(), stacking.end()));
         }
