@@ -16,7 +16,9 @@ namespace fendrel {
 // The strip below the figure that shows, large enough for a classroom, what each vector's
 // menu shows: its caption, its components (with the unit of the reference scale, see
 // viewCaptions) and whether it is locked, in the vector's own colour (made readable where
-// needed) on the figure's background.
+// needed) on the figure's background. Every text shows whole: the panel takes at most
+// kShareOfHeight of the height, and the texts all shrink while the widest would not fit its
+// column.
 class ValuesPanel : public QWidget {
 public:
     // `menuFont` is the font of the menu bar, which the panel's text outgrows.
@@ -24,7 +26,7 @@ public:
 
     // Shows the state's captions with text at the given zoom.
     void render(const FormState& s, double zoom);
-    // The menu bar's font changed (presentation mode): the next render sizes the text anew.
+    // The menu bar's font changed (presentation mode): the text is sized anew.
     void setMenuFont(const QFont& menuFont);
 
     QSize sizeHint() const override;
