@@ -27,6 +27,7 @@ TEST(LabelsApart, NoLabelHidesAnotherInAnyArrangement) {
         {QPoint(200, 150), QPoint(200, 150), QPoint(50, 40)},    // two on one tip
     };
     const std::vector<std::array<const char*, 3>> captions{{"A", "B", "R "}, {"30", "B", " 36.06"}};
+    const QMargins ring(kFocusRingWidth, kFocusRingWidth, kFocusRingWidth, kFocusRingWidth);
     for (const auto& shown : captions)
         for (const auto& at : places) {
             std::array<Vec, 3> stacking{Vec::A, Vec::B, Vec::R};
@@ -38,9 +39,8 @@ TEST(LabelsApart, NoLabelHidesAnotherInAnyArrangement) {
                     labels[v]->move(at[i].x(), std::min(at[i].y(), canvas.height() - labels[v]->height()));
                 }
                 drawLabelsApart(widgets, stacking);
-                constexpr int w = kFocusRingWidth;
                 for (Vec v : kVectors) {
-                    const QRect ringed = labels[v]->geometry().adjusted(-w, -w, w, w);
+                    const QRect ringed = labels[v]->geometry().marginsAdded(ring);
                     EXPECT_TRUE(canvas.rect().contains(labels[v]->geometry())) << shown[0] << " " << at[0].y();
                     for (Vec other : kVectors)
                         EXPECT_TRUE(other == v || !ringed.intersects(labels[other]->geometry()))

@@ -37,9 +37,8 @@ TEST(TypedNumbers, TakeTheLanguagesSeparatorAsWellAsThePoint) {
 // Shown numbers take the language's separator and, below one, its zero before it; English
 // keeps the display format as it is.
 TEST(ShownNumbers, TakeTheLanguagesSeparatorAndItsZeroBelowOne) {
-    const std::array<std::array<const char*, 3>, 5> cases{{
-        {"de", "-.25", "-0,25"}, {"fr", " .5", " 0,5"}, {"pl", "1.5E+20", "1,5E+20"}, {"it", " 4200.5", " 4200,5"}, {"C", "-.25", "-.25"},
-    }};
+    const std::array<std::array<const char*, 3>, 5> cases{
+        {{"de", "-.25", "-0,25"}, {"fr", " .5", " 0,5"}, {"pl", "1.5E+20", "1,5E+20"}, {"it", " 4200.5", " 4200,5"}, {"C", "-.25", "-.25"}}};
     for (const auto& [language, display, shown] : cases) {
         ASSERT_TRUE(useLanguage(language, LOCALE_DIR));
         EXPECT_EQ(withDecimalSeparator(display), shown) << language;
