@@ -8,6 +8,7 @@
 #include "app/lesson_file.h"
 #include "app/load_handler.h"
 #include "app/task_check.h"
+#include "app/unit_of_measure.h"
 #include "interaction/mouse_drag.h"
 #include "interaction/selection.h"
 #include "model/translation.h"
@@ -119,6 +120,26 @@ void Form::setTask(std::optional<Task> task) {
     if (task == state_.task) return;
     step([&] { state_.task = std::move(task); });
     progress_ = {};
+}
+
+void Form::chooseUnit() {
+    closeGesture();
+    // TRANSLATORS: the title of the prompt for the unit of the reference scale, and of the
+    // message that refuses one.
+    const std::string_view title = _("Unit of Measure");
+    // TRANSLATORS: asks for the unit every length is shown in while a vector is the reference
+    // vector, written after each value below the figure ("A= 30 N").
+    const auto typed = host_.inputBox(_("Unit of the reference scale, such as N or m/s (empty for none):"), title, state_.unit);
+    if (!typed) return;
+    const std::optional<std::string> unit = unitOfMeasure(*typed);
+    if (!unit) {
+        // TRANSLATORS: {count} is the most characters a unit may have.
+        host_.messageBox(fill(_("A unit has at most {count} characters and no line breaks or other control characters."),
+                              {{"count", std::to_string(kMaxUnitCharacters)}}),
+                         kWarningIcon, title);
+        return;
+    }
+    step([&] { state_.unit = *unit; });
 }
 
 void Form::newLesson() {

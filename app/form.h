@@ -38,6 +38,10 @@ public:
     void redo();
     // A key pressed while the figure has the keyboard focus.
     void key(Key k);
+    // Edit › Unit of Measure…: asks for the unit of the reference scale, the one named now
+    // offered (empty for none). A new unit is a step; one that cannot be used is refused with
+    // a message box saying why, and nothing changes.
+    void chooseUnit();
 
     // Check on the task (app/task_check.h): a verdict counts one attempt and becomes the
     // feedback, and solves the task when every value is right. With no task, or one that is

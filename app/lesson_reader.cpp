@@ -12,12 +12,14 @@
 #include "app/initial_form.h"
 #include "app/lesson.h"
 #include "app/load_handler.h"
+#include "app/unit_of_measure.h"
 #include "commands/angle_unit.h"
 #include "interaction/placement.h"
 #include "model/angles.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
 #include "model/translation.h"
+#include "model/utf8.h"
 
 namespace fendrel {
 
@@ -243,6 +245,15 @@ std::array<Vec, 3> readStacking(const Field& f) {
     return order;
 }
 
+std::string readUnit(const std::optional<Field>& f) {
+    if (!f) return {};
+    const auto unit = f->value.is_string() ? unitOfMeasure(f->value.get_ref<const std::string&>()) : std::nullopt;
+    if (unit) return *unit;
+    // TRANSLATORS: {field} names the field ("unit"), {count} is the most characters a unit may have.
+    refuse(N_("\"{field}\" must be a unit of at most {count} characters, with no line breaks or other control characters"),
+           {{"field", f->path}, {"count", std::to_string(kMaxUnitCharacters)}});
+}
+
 std::optional<ViewSettings> readView(const std::optional<Field>& f) {
     if (!f) return std::nullopt;
     ViewSettings view;
@@ -267,13 +278,8 @@ PerVector<bool> readLetters(const Field& f) {
 
 std::string readInstruction(const Field& f) {
     const std::string& text = f.text();
-    std::size_t characters = 0;
-    bool oneLine = true;
-    for (const unsigned char c : text) {
-        oneLine = oneLine && c >= 0x20 && c != 0x7F;
-        characters += (c & 0xC0) != 0x80;  // no byte inside a UTF-8 sequence, which the parser checked
-    }
-    if (!oneLine || characters == 0 || characters > kMaxTaskText)
+    const std::optional<std::size_t> characters = oneLineCharacters(text);
+    if (!characters || *characters == 0 || *characters > kMaxTaskText)
         refuse(N_("\"{field}\" must be one line of 1 to {most} characters"),
                {{"field", f.path}, {"most", std::to_string(kMaxTaskText)}});
     return text;
@@ -385,6 +391,7 @@ Lesson lessonFromText(std::string_view text) {
     if (std::any_of(kVectors.begin(), kVectors.end(), [&](Vec v) { return s.checked(vectorMenu(v, VectorItem::Constant)); }) &&
         s.vars.referenceConstant.empty())
         refuse(N_("the reference vector needs a \"constant\""));
+    s.unit = readUnit(root.optional("unit"));
     const double background =
         root["background"].wholeWithin(0, kMaxColor, N_("\"{field}\" must be a colour from 0 to 16777215"));
     paintBackground(s, static_cast<Color>(background));

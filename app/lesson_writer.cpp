@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -96,21 +97,22 @@ bool measuredAsTheyStand(const FormState& s) {
     return sameAsShown(refreshed, s);
 }
 
-// Where the JSON string that opens at text[i] closes.
-std::size_t stringEnd(const std::string& text, std::size_t i) {
-    for (++i; i < text.size() && text[i] != '"'; ++i)
-        if (text[i] == '\\') ++i;
-    return i;
+// The position of the quotation mark that closes the JSON string opening at `open`.
+std::size_t stringEnd(const std::string& text, std::size_t open) {
+    std::size_t i = open + 1;
+    while (i < text.size() && text[i] != '"') i += text[i] == '\\' ? 2 : 1;
+    return std::min(i, text.size() - 1);
 }
 
-// Where the array that opens at text[i] closes, when it holds plain values only.
-std::optional<std::size_t> flatArrayEnd(const std::string& text, std::size_t i) {
-    for (++i; i < text.size(); ++i) {
+// Whether the array opening at `open` holds plain values only: it ends before any array or
+// object opens.
+bool holdsPlainValues(const std::string& text, std::size_t open) {
+    for (std::size_t i = open + 1; i < text.size(); ++i) {
         if (text[i] == '"') i = stringEnd(text, i);
-        else if (text[i] == '[' || text[i] == '{') return std::nullopt;
-        else if (text[i] == ']') return i;
+        else if (text[i] == '[' || text[i] == '{') return false;
+        else if (text[i] == ']') return true;
     }
-    return std::nullopt;
+    return false;
 }
 
 // Puts each array of plain values on one line ("tip": [3720, 840]): every blank run inside
@@ -118,31 +120,24 @@ std::optional<std::size_t> flatArrayEnd(const std::string& text, std::size_t i) 
 std::string withFlatArrays(const std::string& text) {
     std::string out;
     out.reserve(text.size());
+    bool flat = false, blank = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '"') {
-            const std::size_t end = stringEnd(text, i);
-            out.append(text, i, end + 1 - i);
-            i = end;
+        const char c = text[i];
+        if (flat && (c == ' ' || c == '\n')) {
+            blank = true;
             continue;
         }
-        const std::optional<std::size_t> close = text[i] == '[' ? flatArrayEnd(text, i) : std::nullopt;
-        if (!close) {
-            out += text[i];
+        if (blank && c != ']' && out.back() != '[') out += ' ';
+        blank = false;
+        if (c == '[') flat = holdsPlainValues(text, i);
+        if (c == ']') flat = false;
+        if (c != '"') {
+            out += c;
             continue;
         }
-        out += '[';
-        bool blank = false;
-        for (std::size_t j = i + 1; j < *close; ++j) {
-            const bool isBlank = text[j] == ' ' || text[j] == '\n';
-            if (!isBlank && blank && out.back() != '[') out += ' ';
-            blank = isBlank;
-            if (isBlank) continue;
-            const std::size_t end = text[j] == '"' ? stringEnd(text, j) : j;
-            out.append(text, j, end + 1 - j);
-            j = end;
-        }
-        out += ']';
-        i = *close;
+        const std::size_t end = stringEnd(text, i);
+        out.append(text, i, end + 1 - i);
+        i = end;
     }
     return out;
 }
@@ -163,6 +158,7 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
     lesson["selected"] = letter(s.vars.selected.value_or(Vec::A));
     lesson["angleUnit"] = kAngleUnitNames[s.vars.radMode ? 1 : 0];
     lesson["constant"] = s.vars.referenceConstant.empty() ? Json() : number(s.vars.referenceConstant.read());
+    if (!s.unit.empty()) lesson["unit"] = s.unit;
     lesson["background"] = s.backColor;
     lesson["labelStacking"] = std::move(stacking);
     if (!measuredAsTheyStand(s)) lesson["measuredAt"] = lines(s.measured);

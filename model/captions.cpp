@@ -12,6 +12,15 @@ std::string_view angleUnitSuffix(bool radMode) {
     return radMode ? _(C_("radians after an angle", " r")) : _(C_("degrees after an angle", "\u00B0"));
 }
 
+std::string inScale(std::string number, std::string_view unit) {
+    if (unit.empty()) return number;
+    // TRANSLATORS: a value in the reference scale with the unit the lesson names for it, as
+    // the values below the figure show it (" 30 N"): {value} is the number, with a blank
+    // before it unless negative, {unit} the unit as the teacher typed it.
+    static const Pattern pattern(N_("{value} {unit}"), {"value", "unit"});
+    return pattern({number, unit});
+}
+
 std::string vectorCaption(Vec v, std::string_view magnitude, std::string_view angle, bool radMode) {
     // TRANSLATORS: the title of a vector's menu. {vector} is A, B or R; {magnitude} and {angle}
     // are numbers, each with a blank before it unless negative ("A= 4200, 90°"); {unit} is the

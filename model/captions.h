@@ -18,6 +18,9 @@ inline constexpr std::string_view kHiddenNumber = " ?";
 // What follows an angle of the vectors' menus in its unit: " r" in radians, "°" in degrees.
 std::string_view angleUnitSuffix(bool radMode);
 
+// " 30 N": a number shown in the reference scale, with the scale's unit when it has one.
+std::string inScale(std::string number, std::string_view unit);
+
 // "A= 4200, 90°": the title of a vector's menu.
 std::string vectorCaption(Vec v, std::string_view magnitude, std::string_view angle, bool radMode);
 

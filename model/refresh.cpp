@@ -31,11 +31,17 @@ std::optional<Vec> referenceVector(const FormState& s) {
     return std::nullopt;
 }
 
-}  // namespace
+// The vector's magnitude in the reference scale, unrounded; nothing when its scaling fails.
+std::optional<double> magnitudeInScale(const FormState& s, Vec v, Vec reference) {
+    const double k = s.vars.referenceConstant.read();
+    if (v == reference) return k;
+    double magnitude = 0;
+    if (!scaled(s.vars.magnitude[v].read(), k, s.vars.magnitude[reference].read(), magnitude)) return std::nullopt;
+    return magnitude;
+}
 
-PerAxis<float> measuredComponents(const Line& l) { return {{l.x2 - l.x1, (l.y2 - l.y1) * -1.0f}}; }
-
-void refreshQuantities(FormState& s) {
+// The refresh, with `unit` after every value the display scale converts.
+void refresh(FormState& s, std::string_view unit) {
     s.measured = s.lines;
     for (Vec v : kVectors) {
         const Line& l = s.line(v);
@@ -52,40 +58,67 @@ void refreshQuantities(FormState& s) {
         s.vars.direction[v] = Number::dbl(directionAngle(plainDouble(x), plainDouble(y), s.vars.radMode));
     }
     measureAnglesBetween(s.vars);
-    convertToReferenceScale(s);
+    convertToReferenceScale(s, unit);
 }
 
-void convertToReferenceScale(FormState& s) {
+}  // namespace
+
+PerAxis<float> measuredComponents(const Line& l) { return {{l.x2 - l.x1, (l.y2 - l.y1) * -1.0f}}; }
+
+void refreshQuantities(FormState& s) { refresh(s, {}); }
+
+void convertToReferenceScale(FormState& s, std::string_view unit) {
     const std::optional<Vec> reference = referenceVector(s);
     const double k = s.vars.referenceConstant.read();
     for (Vec v : kVectors) {
-        if (reference) {
-            for (Number& comp : s.vars.components[v])
-                if (double c; scaled(comp.read(), k, s.vars.magnitude[*reference].read(), c)) comp = Number::dbl(round2(c));
+        PerAxis<bool> componentScaled{};
+        for (Axis axis : kAxes) {
+            Number& comp = s.vars.components[v][axis];
+            double c = 0;
+            componentScaled[axis] = reference && scaled(comp.read(), k, s.vars.magnitude[*reference].read(), c);
+            if (componentScaled[axis]) comp = Number::dbl(round2(c));
         }
         s.label(v).caption = v == reference ? referenceLabelCaption(v, shownNumber(k)) : std::string(facts(v).labelCaption);
         const ShownValues shown = shownValues(s, v);
+        const bool magnitudeScaled = reference && magnitudeInScale(s, v, *reference);
         s.menu(vectorMenu(v, VectorItem::Title)).caption =
-            vectorCaption(v, shownNumber(shown.magnitude), shownNumber(shown.direction), s.vars.radMode);
+            vectorCaption(v, inScale(shownNumber(shown.magnitude), magnitudeScaled ? unit : ""),
+                          shownNumber(shown.direction), s.vars.radMode);
         for (Axis axis : kAxes)
-            s.menu(componentItem(v, axis)).caption = componentCaption(v, axis, shownNumber(s.vars.components[v][axis]));
+            s.menu(componentItem(v, axis)).caption =
+                componentCaption(v, axis, inScale(shownNumber(s.vars.components[v][axis]), componentScaled[axis] ? unit : ""));
     }
 }
 
 ShownValues shownValues(const FormState& s, Vec v) {
-    double magnitude = s.vars.magnitude[v].read();
-    if (const std::optional<Vec> reference = referenceVector(s)) {
-        const double k = s.vars.referenceConstant.read();
-        if (v == *reference)
-            magnitude = k;
-        else if (!scaled(magnitude, k, s.vars.magnitude[*reference].read(), magnitude))
-            magnitude = 0;  // its scaling failed
-    }
+    const std::optional<Vec> reference = referenceVector(s);
+    // A magnitude whose scaling fails is shown as 0.
+    const double magnitude = reference ? magnitudeInScale(s, v, *reference).value_or(0) : s.vars.magnitude[v].read();
     const auto asRead = [](const Number& n) {
         return n.kind == Number::Kind::Single ? plainDouble(static_cast<float>(n.value)) : n.value;
     };
     return {round2(magnitude), round2(s.vars.direction[v].read()),
             {{asRead(s.vars.components[v][Axis::X]), asRead(s.vars.components[v][Axis::Y])}}};
+}
+
+PerVector<VectorCaptions> viewCaptions(const FormState& s) {
+    const auto captionsOf = [](const FormState& from) {
+        PerVector<VectorCaptions> captions;
+        for (Vec v : kVectors)
+            captions[v] = {from.menu(vectorMenu(v, VectorItem::Title)).caption,
+                           {from.menu(componentItem(v, Axis::X)).caption, from.menu(componentItem(v, Axis::Y)).caption}};
+        return captions;
+    };
+    if (s.unit.empty()) return captionsOf(s);
+    // Measured again where the captions were: the same numbers, now with the unit.
+    FormState withUnit = s;
+    withUnit.lines = s.measured;
+    refresh(withUnit, s.unit);
+    PerVector<VectorCaptions> captions = captionsOf(withUnit);
+    const PerVector<VectorCaptions> asShown = captionsOf(s);
+    for (Vec v : kVectors)
+        if (s.task && s.task->hidden[v]) captions[v] = asShown[v];  // its numbers read "?" there
+    return captions;
 }
 
 double captionUnitsPerWindowUnit(const FormState& s) {

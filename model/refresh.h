@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "model/state.h"
 
 namespace fendrel {
@@ -16,9 +19,20 @@ void refreshQuantities(FormState& s);
 PerAxis<float> measuredComponents(const Line& l);
 
 // The display scale, then every vector caption written from the values it gives: with a
-// constant item marked, every magnitude and component is shown in reference units; without
-// one, the labels get their letters back.
-void convertToReferenceScale(FormState& s);
+// constant item marked, every magnitude and component is shown in reference units, `unit`
+// after each that converts; without one, the labels get their letters back.
+void convertToReferenceScale(FormState& s, std::string_view unit = {});
+
+// What the window's view shows of a vector beside the figure: its menu's title and its
+// components as the menus caption them, and, while a constant item is marked and the state
+// names a unit, with that unit after every magnitude and component in reference units
+// ("A= 30 N, 0°", "Ax= 30 N"). No menu caption and no dump holds the unit. A vector the
+// state's task hides keeps its menu's captions, with "?" for its numbers and no unit.
+struct VectorCaptions {
+    std::string title;
+    PerAxis<std::string> components;
+};
+PerVector<VectorCaptions> viewCaptions(const FormState& s);
 
 // The numbers a vector's captions show, as they read: its magnitude (in the reference scale
 // while a constant item is marked) and its direction in the angle unit, each rounded to 2

@@ -71,6 +71,9 @@ struct FormState {
     std::array<Vec, 3> stacking{Vec::A, Vec::B, Vec::R};  // bottom to top
     PerMenu<MenuElement> menus;
     Vars vars;
+    // The unit of the reference scale ("N"), empty for none: the view writes it after every
+    // value in that scale; no caption holds it.
+    std::string unit;
     std::optional<Task> task;  // the lesson's task, as the teacher wrote it
 
     Line& line(Vec v) { return lines[v]; }

@@ -53,6 +53,8 @@ std::string fileField(const Json& d) {
 }  // namespace
 
 TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
+    constexpr const char* kUnitRule =
+        "\"unit\" must be a unit of at most 12 characters, with no line breaks or other control characters";
     // A saved lesson, edited into each of the faults below.
     const std::string good = path("good.fendrel");
     const std::string setup = "move 1 5000 2000\nsave " + good + "\nclick LockA\nreply 4\nclick cb\n";
@@ -116,6 +118,8 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
         {"odd layout", edited([](auto& j) { j["layout"] = "triangle"; }), "in the triangle layout B must end at R's tip"},
         {"no constant", edited([](auto& j) { j["vectors"]["A"]["reference"] = true; }),
          "the reference vector needs a \"constant\""},
+        {"unit with a tab", edited([](auto& j) { j["unit"] = "m\ts"; }), kUnitRule},
+        {"unit not text", edited([](auto& j) { j["unit"] = 3; }), kUnitRule},
         {"task in version 1", edited([&](auto& j) { j["task"] = reach; }),
          "a lesson with a \"task\" must be of \"version\" 2"},
         {"unknown kind", withTask(reach, [](auto& t) { t["kind"] = "guess"; }), "\"task.kind\" must be one of \"reach\", \"predict\""},
@@ -170,6 +174,20 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
                   "The lesson \"" + bad + "\" could not be opened: " + c.reason + ".");
         EXPECT_EQ(dialogs(after)[0]["title"].string(), "Open Lesson");
     }
+}
+
+// The unit of the reference scale is the view's: no dump shows it, and a lesson keeps it
+// exactly, blanks and brackets inside it too, without its outer blanks.
+TEST_F(Lessons, AUnitTravelsWithTheLessonAndNoDumpShowsIt) {
+    const std::string plain = path("plain.fendrel"), again = path("again.fendrel");
+    runScenario(fresh("reply 2\nclick cb\nsave " + plain + "\n"));
+    nlohmann::json lesson = nlohmann::json::parse(readFile(plain));
+    lesson["unit"] = " [m  s] ";
+    write("unit.fendrel", lesson.dump());
+    const Json opened = lastDump(fresh("open " + path("unit.fendrel") + "\ndump\nsave " + again + "\n"));
+    EXPECT_EQ(stateDifference(lastDump(fresh("open " + plain + "\ndump\n")), opened), "");
+    lesson["unit"] = "[m  s]";
+    EXPECT_EQ(nlohmann::json::parse(readFile(again)), lesson);
 }
 
 TEST_F(Lessons, TheModifiedMarkFollowsTheHistoryToTheSavedStep) {
@@ -255,7 +273,7 @@ TEST(ExampleLessons, EachOpensAsTheFigureItsTitlePromises) {
         const char* r;
     };
     const Case cases[] = {
-        {"perpendicular", "A= 3000, 0°", "B= 4000, 90°", "R= 5000, 53.13°"},
+        {"perpendicular", "A= 3, 0°", "B= 4, 90°", "R= 5, 53.13°"},
         {"equal-at-120", "A= 3000, 0°", "B= 3000, 120°", "R= 3000, 60°"},
         {"opposite", "A= 4000, 0°", "B= 2500, 180°", "R= 1500, 0°"},
         {"triangle", "A= 3354.1, 26.57°", "B= 2692.58, 111.8°", "R= 4472.14, 63.43°"},
@@ -263,7 +281,7 @@ TEST(ExampleLessons, EachOpensAsTheFigureItsTitlePromises) {
         {"radians", "A= 3000, .52 r", "B= 2000, 1.57 r", "R= 4358.9, .93 r"},
         {"task-reach", "A= 30, 0°", "B= 20, 90°", "R= 36.06, 33.69°"},
         {"task-balance", "A= 3000, 36.87°", "B= 1697.06, 45°", "R= 4686.15, 39.81°"},
-        {"task-predict", "A= 3000, 0°", "B= 4000, 90°", "R= ?, ?°"},
+        {"task-predict", "A= 3, 0°", "B= 4, 90°", "R= ?, ?°"},
     };
     const std::string saved = (fs::temp_directory_path() / ("fendrel-example-" + std::to_string(::getpid()))).string();
     for (const Case& c : cases) {
@@ -277,4 +295,6 @@ TEST(ExampleLessons, EachOpensAsTheFigureItsTitlePromises) {
     }
     fs::remove(saved);
     EXPECT_TRUE(lastDump("load\nopen " EXAMPLES_DIR "/triangle.fendrel\ndump\n")["menus"]["ModeB"]["checked"].boolean());
+    // The newtons the title promises, which the values below the figure write after each value.
+    EXPECT_EQ(nlohmann::json::parse(readFile(EXAMPLES_DIR "/forces-to-scale.fendrel"))["unit"], "N");
 }

@@ -52,19 +52,19 @@ TEST_F(TaskBarTest, ThePredictExampleHidesRUntilCheckedRightAndKeepsTheFigureFro
     EXPECT_TRUE(window.state().menu(Menu::LockB).enabled);
 
     {
-        const ModalAnswer typed = answer(QStringLiteral("4000"));
+        const ModalAnswer typed = answer(QStringLiteral("4"));
         QTest::keyClick(&canvas(), Qt::Key_Return, Qt::ControlModifier);
         ASSERT_TRUE(typed.answered());
     }
     EXPECT_EQ(text(bar, "feedback"), QStringLiteral("The magnitude is too small."));
     EXPECT_EQ(text(bar, "attempts"), QStringLiteral("Attempts: 1"));
     {
-        const ModalAnswer typed = answer(QStringLiteral("5000"));
+        const ModalAnswer typed = answer(QStringLiteral("5"));
         bar.findChild<QPushButton*>(QStringLiteral("check"))->click();
         ASSERT_TRUE(typed.answered());
     }
     EXPECT_EQ(text(bar, "feedback"), QStringLiteral("The magnitude is right.\nSolved in 2 attempts."));
-    EXPECT_EQ(caption("SetR"), QStringLiteral("R= 5000, 53.13\u00B0"));
+    EXPECT_EQ(caption("SetR"), QStringLiteral("R= 5, 53.13\u00B0"));
     EXPECT_FALSE(bar.findChild<QPushButton*>(QStringLiteral("check"))->isEnabled());
     EXPECT_TRUE(action("LockB").isEnabled());
 }

@@ -68,9 +68,10 @@ TEST_F(ViewTest, ViewAndEditMenusHoldTheirItemsWithEverythingOffAtStart) {
     for (QAction* a : menu("Edit").actions()) edit << a->text();
     for (QAction* a : menu("View").actions())
         if (!a->isSeparator()) viewItems << a->text();
-    EXPECT_EQ(edit, QStringList({"Undo", "Redo", "", "Copy Picture", QString::fromUtf8("Save Picture\u2026")}));
-    EXPECT_EQ(viewItems, QStringList({"Zoom In", "Zoom Out", "Actual Size", "Fit to Window", "Arrow Heads", "Grid", "Values"}));
-    for (const char* item : {"FitToWindow", "ArrowHeads", "Grid"}) EXPECT_FALSE(action(item).isChecked()) << item;
+    EXPECT_EQ(edit, QStringList({"Undo", "Redo", "", "Unit of Measure…", "", "Copy Picture", "Save Picture…"}));
+    EXPECT_EQ(viewItems, QStringList({"Zoom In", "Zoom Out", "Actual Size", "Fit to Window", "Arrow Heads", "Grid", "Values",
+                                      "Presentation Mode"}));
+    for (const char* item : {"FitToWindow", "ArrowHeads", "Grid", "PresentationMode"}) EXPECT_FALSE(action(item).isChecked()) << item;
     EXPECT_TRUE(action("Values").isChecked());
     EXPECT_EQ(view().zoom(), 1.0);
 }

@@ -16,7 +16,7 @@ namespace fendrel::testing {
 
 // A window driven by events decoded from bytes (event_decoder.h) and checked after each by
 // the session checker; its lesson file lies in a temporary directory of the process's own,
-// and is not there when the session starts; the task examples of the source tree are opened
+// and is not there when the session starts; the task examples, as built, are opened
 // too. The random-event test and the fuzzers run the window through it. Every event goes into `script()`, a fendrel-script scenario that
 // replays the session, and, given a `trace` file, is written there before it is delivered
 // (for sessions that end in a crash; a prompt the trace leaves unanswered was cancelled).

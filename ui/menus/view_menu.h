@@ -15,8 +15,8 @@ namespace fendrel {
 class Canvas;
 
 // The window's own "View" menu: zoom in and out in steps, actual size, fitting the figure
-// to the window, arrow heads, the grid and the values panel. It changes how the window
-// shows the figure, never the window logic's state.
+// to the window, arrow heads, the grid, the values panel and presentation mode. It changes
+// how the window shows the figure, never the window logic's state.
 class ViewMenu {
 public:
     ViewMenu(QMenu& menu, Canvas& canvas, QWidget& values);
@@ -24,6 +24,8 @@ public:
     const ViewSettings& settings() const;
     // Shows a lesson just opened with the view it was saved with, check marks and all.
     void present(const ViewSettings& view);
+    // View › Presentation Mode (F11), checked while it is on; the window gives it its effect.
+    QAction& presentationMode() { return *presentation_; }
 
 private:
     void change(const std::function<void(ViewSettings&)>& edit);
@@ -33,6 +35,7 @@ private:
     QAction* fit_;
     QAction* heads_;
     QAction* grid_;
+    QAction* presentation_;
 };
 
 }  // namespace fendrel

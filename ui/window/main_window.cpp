@@ -25,11 +25,13 @@
 #include "ui/figure/values_panel.h"
 #include "ui/figure/vector_label.h"
 #include "ui/menus/file_menu.h"
+#include "ui/menus/help_menu.h"
 #include "ui/menus/menu_bar_key.h"
 #include "ui/menus/own_menu.h"
 #include "ui/menus/picture_actions.h"
 #include "ui/menus/task_menu.h"
 #include "ui/menus/view_menu.h"
+#include "ui/window/presentation_mode.h"
 #include "ui/window/task_bar.h"
 #include "ui/window/window_icon.h"
 
@@ -105,15 +107,28 @@ MainWindow::MainWindow()
     useMenuBarByKeyboard(*menuBar());
     canvas_->setFocus();
     edit_.menu().addSeparator();
+    // TRANSLATORS: names the unit of the reference scale ("N"), written after its values.
+    QAction* unit = addOwnItem(edit_.menu(), QStringLiteral("UnitOfMeasure"), toQString(_("Unit of Measure\u2026")));
+    connect(unit, &QAction::triggered, this, [this] {
+        form_.chooseUnit();
+        showStep();
+    });
+    edit_.menu().addSeparator();
     addPictureActions(edit_.menu(), *canvas_);
     view_ = std::make_unique<ViewMenu>(addOwnMenu(*menuBar(), QStringLiteral("View"), toQString(_("View"))), *canvas_, *values_);
     connect(canvas_, &Canvas::viewChanged, this, &MainWindow::render);
     taskMenu_ = std::make_unique<TaskMenu>(*menuBar(), form_, *this, [this] { showStep(); });
     file_ = std::make_unique<FileMenu>(*menuBar(), form_, *view_, *this, [this] { render(); });
+    addHelpMenu(*menuBar(), *this);
     setAcceptDrops(true);
     form_.load();
     render();
     resize(sizeHint());
+    presentation_ = std::make_unique<PresentationMode>(*this, view_->presentationMode(), [this] {
+        values_->setMenuFont(menuBar()->font());
+        render();
+    });
+    presentation_->resume();
 }
 
 // Closing the window takes the focus from the canvas after the form is gone.

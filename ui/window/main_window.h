@@ -19,6 +19,7 @@ class FigureAnnouncer;
 class Canvas;
 class FileMenu;
 class FocusRing;
+class PresentationMode;
 class TaskBar;
 class TaskMenu;
 class ValuesPanel;
@@ -62,6 +63,7 @@ private:
     ValuesPanel* values_ = nullptr;
     std::unique_ptr<ViewMenu> view_;
     std::unique_ptr<FileMenu> file_;
+    std::unique_ptr<PresentationMode> presentation_;
     TaskBar* taskBar_ = nullptr;
     std::unique_ptr<TaskMenu> taskMenu_;
 };
