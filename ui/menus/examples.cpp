@@ -14,7 +14,7 @@ namespace fendrel {
 namespace {
 
 struct Example {
-    const char* file;   // made by the driver from data/examples/<name>.script, or written by hand
+    const char* file;   // made by the driver from data/examples/<name>.script
     const char* title;
 };
 
