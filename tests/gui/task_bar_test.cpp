@@ -42,7 +42,17 @@ TEST_F(TaskBarTest, ThePredictExampleHidesRUntilCheckedRightAndKeepsTheFigureFro
     menu("Examples").actions().back()->trigger();
     ASSERT_TRUE(bar.isVisible());
     EXPECT_EQ(text(bar, "instruction"), toQString(window.state().task->text));
-    EXPECT_GT(bar.findChild<QLabel*>(QStringLiteral("instruction"))->fontInfo().pixelSize(), bar.fontInfo().pixelSize() * 1.4);
+    QLabel& instruction = *bar.findChild<QLabel*>(QStringLiteral("instruction"));
+    EXPECT_GT(instruction.fontInfo().pixelSize(), bar.fontInfo().pixelSize() * 1.4);
+    // Large in presentation mode too, which enlarges the application's fonts.
+    const QFont desktop = QApplication::font();
+    QFont doubled = desktop;
+    doubled.setPointSizeF(desktop.pointSizeF() * 2);
+    const int before = instruction.fontInfo().pixelSize();
+    QApplication::setFont(doubled);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationFontChange);
+    EXPECT_GT(instruction.fontInfo().pixelSize(), before * 1.8);
+    QApplication::setFont(desktop);
     EXPECT_TRUE(bar.findChild<QPushButton*>(QStringLiteral("reveal"))->isVisible());
     EXPECT_EQ(caption("SetR"), QStringLiteral("R= ?, ?\u00B0"));
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("values"))->findChildren<QLabel*>()[8]->text(), QStringLiteral("R= ?, ?\u00B0"));

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/task_bar.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -35,10 +37,7 @@ TaskBar::TaskBar(QWidget* parent, std::function<void()> check, std::function<voi
     // technology names it.
     setAccessibleName(toQString(_("Task")));
     instruction_->setObjectName(QStringLiteral("instruction"));
-    QFont large = instruction_->font();
-    large.setPointSizeF(large.pointSizeF() * kInstructionSize);
-    large.setBold(true);
-    instruction_->setFont(large);
+    showInstructionLarge();
     feedback_->setObjectName(QStringLiteral("feedback"));
     attempts_->setObjectName(QStringLiteral("attempts"));
     attempts_->setTextFormat(Qt::PlainText);
@@ -54,6 +53,22 @@ TaskBar::TaskBar(QWidget* parent, std::function<void()> check, std::function<voi
     row->addWidget(feedback_, 1);
     row->addWidget(attempts_);
     hide();
+}
+
+// From the font the application gives a label, which presentation mode enlarges.
+void TaskBar::showInstructionLarge() {
+    QFont large = QApplication::font(instruction_);
+    if (large.pointSizeF() > 0)
+        large.setPointSizeF(large.pointSizeF() * kInstructionSize);
+    else
+        large.setPixelSize(qRound(large.pixelSize() * kInstructionSize));
+    large.setBold(true);
+    instruction_->setFont(large);
+}
+
+void TaskBar::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange) showInstructionLarge();
 }
 
 void TaskBar::render(const FormState& s, const TaskProgress& progress) {

@@ -26,10 +26,15 @@ public:
 
     void render(const FormState& s, const TaskProgress& progress);
 
-    // How many times its own font the instruction's is.
+    // How many times a label's font the instruction's is, in presentation mode too.
     static constexpr double kInstructionSize = 1.5;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showInstructionLarge();
+
     SpokenLabel* instruction_;
     QPushButton* check_;
     QPushButton* reveal_;
