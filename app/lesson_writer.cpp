@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include <nlohmann/json.hpp>
@@ -110,7 +111,9 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
         lesson["view"] = {{"zoom", number(view->zoom)},
                           {"fitToWindow", view->fitToWindow},
                           {"arrowHeads", view->arrowHeads},
-                          {"grid", view->grid}};
+                          {"grid", view->grid},
+                          {"components", kComponentStyleNames[static_cast<std::size_t>(view->components)]},
+                          {"angles", view->angles}};
     return withFlatArrays(lesson.dump(2)) + "\n";
 }
 

@@ -27,7 +27,8 @@ std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode) {
     // angle's unit as translated above. Another separator keeps the two numbers apart where
     // the decimal separator is a comma ("A= 3298,48; 67,17°").
     static const Pattern pattern(N_("{vector}={magnitude},{angle}{unit}"), {"vector", "magnitude", "angle", "unit"});
-    return pattern({letter(v), shownNumber(round2(magnitude)), shownNumber(round2(angle)), unitSuffix(radMode)});
+    const CaptionAngle shown = captionAngle(angle, radMode);
+    return pattern({letter(v), shownNumber(round2(magnitude)), shown.number, shown.unit});
 }
 
 // "Ay=-3240": the caption of a component item.
@@ -40,6 +41,8 @@ void showComponent(FormState& s, Vec v, Axis axis) {
 }
 
 }  // namespace
+
+CaptionAngle captionAngle(double angle, bool radMode) { return {shownNumber(round2(angle)), unitSuffix(radMode)}; }
 
 PerAxis<float> measuredComponents(const Line& l) { return {{l.x2 - l.x1, (l.y2 - l.y1) * -1.0f}}; }
 

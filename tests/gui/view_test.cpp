@@ -69,8 +69,10 @@ TEST_F(ViewTest, ViewAndEditMenusHoldTheirItemsWithEverythingOffAtStart) {
     for (QAction* a : menu("View").actions())
         if (!a->isSeparator()) viewItems << a->text();
     EXPECT_EQ(edit, QStringList({"Undo", "Redo", "", "Copy Picture", QString::fromUtf8("Save Picture\u2026")}));
-    EXPECT_EQ(viewItems, QStringList({"Zoom In", "Zoom Out", "Actual Size", "Fit to Window", "Arrow Heads", "Grid", "Values"}));
-    for (const char* item : {"FitToWindow", "ArrowHeads", "Grid"}) EXPECT_FALSE(action(item).isChecked()) << item;
+    EXPECT_EQ(viewItems, QStringList({"Zoom In", "Zoom Out", "Actual Size", "Fit to Window", "Arrow Heads", "Grid",
+                                      "Components", "Angles", "Values"}));
+    for (const char* item : {"FitToWindow", "ArrowHeads", "Grid", "Angles"}) EXPECT_FALSE(action(item).isChecked()) << item;
+    EXPECT_TRUE(action("ComponentsOff").isChecked());
     EXPECT_TRUE(action("Values").isChecked());
     EXPECT_EQ(view().zoom(), 1.0);
 }
@@ -140,12 +142,12 @@ TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosenAndAft
     action("FitToWindow").trigger();
     const ModalAnswer answer([](QWidget& modal) {
         auto& dialog = dynamic_cast<QInputDialog&>(modal);
-        dialog.setTextValue(QStringLiteral("12000"));
+        dialog.setTextValue(QStringLiteral("8000"));
         dialog.accept();
     });
     action("SizeA").trigger();
     ASSERT_TRUE(answer.answered());
-    EXPECT_NEAR(window.state().vars.magnitude[Vec::A].read(), 12000, 0.01);
+    EXPECT_NEAR(window.state().vars.magnitude[Vec::A].read(), 8000, 0.01);
     EXPECT_TRUE(action("FitToWindow").isChecked());
     EXPECT_TRUE(QRectF(canvas().rect()).adjusted(20, 20, -20, -20).contains(figureOnCanvas()));
 }

@@ -27,13 +27,13 @@ struct LoadedForm {
 TEST(VectorDescription, ReadsTheMenuCaptionsAndTheLock) {
     LoadedForm f;
     EXPECT_EQ(vectorName(Vec::B), "Vector B");
-    EXPECT_EQ(vectorDescription(f.form.state(), Vec::A), "A= 4200, 90°; Ax= 0; Ay= 4200");
-    EXPECT_EQ(vectorDescription(f.form.state(), Vec::B), "B= 3240, 0°; Bx= 3240; By= 0");
-    EXPECT_EQ(vectorDescription(f.form.state(), Vec::R), "R= 5304.49, 52.35°; Rx= 3240; Ry= 4200; locked");
+    EXPECT_EQ(vectorDescription(f.form.state(), Vec::A, {}), "A= 4200, 90°; Ax= 0; Ay= 4200");
+    EXPECT_EQ(vectorDescription(f.form.state(), Vec::B, {}), "B= 3240, 0°; Bx= 3240; By= 0");
+    EXPECT_EQ(vectorDescription(f.form.state(), Vec::R, {}), "R= 5304.49, 52.35°; Rx= 3240; Ry= 4200; locked");
 
     f.form.clickMenu(Menu::LockA);
-    EXPECT_EQ(vectorDescription(f.form.state(), Vec::A), "A= 4200, 90°; Ax= 0; Ay= 4200; locked");
-    EXPECT_EQ(vectorDescription(f.form.state(), Vec::R), "R= 5304.49, 52.35°; Rx= 3240; Ry= 4200");
+    EXPECT_EQ(vectorDescription(f.form.state(), Vec::A, {}), "A= 4200, 90°; Ax= 0; Ay= 4200; locked");
+    EXPECT_EQ(vectorDescription(f.form.state(), Vec::R, {}), "R= 5304.49, 52.35°; Rx= 3240; Ry= 4200");
 }
 
 TEST(VectorDescription, FollowsTheReferenceUnitsAndTheAngleUnit) {
@@ -41,8 +41,8 @@ TEST(VectorDescription, FollowsTheReferenceUnitsAndTheAngleUnit) {
     f.host.queueAnswer("7");
     f.form.clickMenu(Menu::cb);
     f.form.clickMenu(Menu::AngleMode);
-    EXPECT_EQ(vectorDescription(f.form.state(), Vec::B), "B= 7, 0 r; Bx= 7; By= 0");
-    EXPECT_EQ(vectorDescription(f.form.state(), Vec::A), "A= 9.07, 1.57 r; Ax= 0; Ay= 9.07");
+    EXPECT_EQ(vectorDescription(f.form.state(), Vec::B, {}), "B= 7, 0 r; Bx= 7; By= 0");
+    EXPECT_EQ(vectorDescription(f.form.state(), Vec::A, {}), "A= 9.07, 1.57 r; Ax= 0; Ay= 9.07");
 }
 
 TEST(Contrast, RelativeLuminanceOnTheSrgbScale) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "app/contrast.h"
+#include "app/figure_texts.h"
 #include "model/translation.h"
 #include "ui/base/colors.h"
 #include "ui/base/qt_text.h"
@@ -15,7 +16,8 @@ namespace fendrel {
 namespace {
 
 constexpr int kMargin = 8;  // pixels around the texts
-constexpr int kRows = 4;    // caption, x and y components, locked
+constexpr int kColumnRows = 4;  // caption, x and y components, locked
+constexpr int kRows = kColumnRows + 2;  // then R's x and y as sums, across the columns
 
 QLabel* addText(QWidget& panel) {
     auto* text = new QLabel(&panel);
@@ -36,6 +38,7 @@ ValuesPanel::ValuesPanel(QWidget* parent, const QFont& menuFont) : QWidget(paren
         for (QLabel*& component : t.components) component = addText(*this);
         t.locked = addText(*this);
     }
+    for (QLabel*& sum : sums_) sum = addText(*this);
 }
 
 QSize ValuesPanel::sizeHint() const { return {0, kRows * fontMetrics().height() + 2 * kMargin}; }
@@ -56,6 +59,8 @@ void ValuesPanel::placeTexts() {
         for (QLabel* text : {t.caption, t.components[Axis::X], t.components[Axis::Y], t.locked})
             text->setGeometry(left, kMargin + rowHeight * row++, columnWidth, rowHeight);
     }
+    for (Axis a : kAxes)
+        sums_[a]->setGeometry(kMargin, kMargin + rowHeight * (kColumnRows + static_cast<int>(a)), 3 * columnWidth, rowHeight);
 }
 
 void ValuesPanel::render(const FormState& s, double zoom) {
@@ -77,6 +82,7 @@ void ValuesPanel::render(const FormState& s, double zoom) {
         // dragged or edited until another vector is locked).
         t.locked->setText(s.enabled(vectorMenu(v, VectorItem::Title)) ? QString() : toQString(_("locked")));
     }
+    for (Axis a : kAxes) sums_[a]->setText(toQString(componentSumLine(s, a)));
 }
 
 void ValuesPanel::showColours(const Colours& colours) {
@@ -88,6 +94,8 @@ void ValuesPanel::showColours(const Colours& colours) {
         text.setColor(QPalette::WindowText, toQColor(readableOn(colours.vectors[v], colours.background, kContrast)));
         const Texts& t = texts_[v];
         for (QLabel* label : {t.caption, t.components[Axis::X], t.components[Axis::Y], t.locked}) label->setPalette(text);
+        if (v == Vec::R)
+            for (QLabel* sum : sums_) sum->setPalette(text);
     }
     coloursShown_ = colours;
 }

@@ -14,7 +14,8 @@ namespace fendrel {
 
 // The strip below the figure that shows, large enough for a classroom, what each vector's
 // menu shows: its caption, its components and whether it is locked, in the vector's own
-// colour (made readable where needed) on the figure's background.
+// colour (made readable where needed) on the figure's background; below them R's two
+// components as the sums of A's and B's, in R's colour.
 class ValuesPanel : public QWidget {
 public:
     // `menuFont` is the font of the menu bar, which the panel's text outgrows.
@@ -50,6 +51,7 @@ private:
 
     QFont menuFont_;
     PerVector<Texts> texts_{};
+    PerAxis<QLabel*> sums_{};
     double zoomShown_ = 0;
     std::optional<Colours> coloursShown_;
 };

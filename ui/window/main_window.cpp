@@ -3,6 +3,7 @@
 #include "ui/window/main_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/figure_marks.h"
 #include "app/lesson.h"
 #include "model/refresh.h"
 #include "model/translation.h"
@@ -144,7 +146,6 @@ void MainWindow::render() {
                         : caption + QStringLiteral("[*]"));
     // Qt tells the window system again on every call, changed or not.
     if (isWindowModified() != form_.modified()) setWindowModified(form_.modified());
-    canvas_->setScene(s.backColor, s.lines, captionUnitsPerWindowUnit(s));
     const WindowUnits units = canvas_->units();
     for (Vec v : kVectors) labels_[v]->render(s.label(v), units);
     if (stackingShown_ != s.stacking) {
@@ -153,12 +154,15 @@ void MainWindow::render() {
     }
     const PerVector<QWidget*> shown{labels_[Vec::A], labels_[Vec::B], labels_[Vec::R]};
     drawLabelsApart(shown, s.stacking);
+    FigureMarks marks = figureMarks(s, canvas_->view());
+    announcer_->render(s, marks);
+    canvas_->setScene({s.backColor, s.lines, captionUnitsPerWindowUnit(s), std::move(marks),
+                       {shown[Vec::A]->geometry(), shown[Vec::B]->geometry(), shown[Vec::R]->geometry()}});
     canvas_->setFigureBox(figureBox(s.lines, shown, units));
     menus_.render(s);
     values_->render(s, canvas_->zoom());
     edit_.render(form_.history());
     showFocusRing();
-    announcer_->render(s);
 }
 
 void MainWindow::showStep() {
