@@ -1,5 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <initializer_list>
+
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,11 +13,14 @@
 
 namespace {
 
-// The window with a left-button press on the canvas, away from the labels.
+// The window, with the View items named chosen, and a left-button press on the canvas, away
+// from the labels.
 class DragSession {
 public:
-    DragSession() {
+    explicit DragSession(std::initializer_list<const char*> viewItems = {}) {
         window_.show();
+        QApplication::processEvents();
+        for (const char* item : viewItems) window_.findChild<QAction*>(QString::fromLatin1(item))->trigger();
         QApplication::processEvents();
         canvas_ = window_.findChild<QWidget*>(QStringLiteral("canvas"));
         send(QEvent::MouseButtonPress, QPointF(100, 400), Qt::LeftButton);
@@ -59,6 +65,19 @@ void TipDragEventWholeWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(TipDragEventWholeWindow)->Unit(benchmark::kMicrosecond);
+
+// The same with all the view draws besides the arrows: the components on the axes, with the
+// axes, the angles' arcs, the labels of both and the arrow heads.
+void TipDragEventWholeWindowComponentsAnglesHeads(benchmark::State& state) {
+    DragSession session({"ComponentsOnAxes", "Angles", "ArrowHeads"});
+    int step = 0;
+    for (auto _ : state) {
+        session.moveTip(step++);
+        session.canvas().repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(TipDragEventWholeWindowComponentsAnglesHeads)->Unit(benchmark::kMicrosecond);
 
 // Right and Left in turn on the canvas, each a step of A's tip, measured as the drag above.
 void ArrowKeyEventWholeWindow(benchmark::State& state) {

@@ -78,7 +78,8 @@ QRect labelBox(const MarkLabel& label, const QFontMetricsF& metrics, const Windo
 void paintMarks(QPainter& painter, const QRectF& area, const FigureMarks& marks, QColor background, bool arrowHeads,
                 const WindowUnits& units) {
     if (marks.axes) paintAxes(painter, area, units.toPixels(marks.originX, marks.originY), background);
-    for (const ComponentMark& m : marks.components) paintComponent(painter, area, m, arrowHeads, units);
+    // R's first: from a common tail its components run along A's and B's, which show over it.
+    for (auto m = marks.components.rbegin(); m != marks.components.rend(); ++m) paintComponent(painter, area, *m, arrowHeads, units);
     for (const AngleMark& m : marks.angles) paintArc(painter, area, m, units);
 }
 
