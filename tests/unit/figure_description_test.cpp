@@ -54,6 +54,10 @@ TEST(VectorDescription, FollowsTheReferenceUnitsAndTheAngleUnit) {
               "angle between A and B drawn: 1.57r");
     EXPECT_EQ(vectorDescription(f.form.state(), Vec::R, drawn),
               "R= 11.46, .91 r; Rx= 7; Ry= 9.07; locked; components drawn: Rx= 7, Ry= 9.07; angle drawn: .91 r");
+    // A's x of one window unit is 0 in this scale: drawn as long as it is, it would read 0.
+    f.form.mouseMove(1, 0, 3721, 840);
+    EXPECT_EQ(figureMarks(f.form.state(), {1, false, false, false, ComponentStyle::Triangle, false}).components.front().label.text,
+              "Ay= 9.07");
 }
 
 // R's components as the sums of A's and B's, from the numbers the captions show: "≈" where
