@@ -18,12 +18,12 @@ namespace fendrel {
 inline constexpr double kMarkContrast = 3.0;
 inline constexpr double kMarkTextContrast = 4.5;
 
-// A label beside a mark: its text lies on one side of a point, in each direction -1 (left,
-// above), 0 (centred on the point) or 1 (right, below).
+// A label beside a mark: its text lies beyond a point in the direction (towardX, towardY),
+// a unit vector with y down, centred on that ray.
 struct MarkLabel {
     std::string text;
     float x = 0, y = 0;
-    int sideX = 0, sideY = 0;
+    double towardX = 0, towardY = 1;
     Color color = 0;
 
     friend bool operator==(const MarkLabel&, const MarkLabel&) = default;

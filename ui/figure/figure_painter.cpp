@@ -64,7 +64,7 @@ void paintScene(QPainter& painter, const QRectF& area, const Scene& scene, const
     painter.setRenderHint(QPainter::Antialiasing);
     paintMarks(painter, area, scene.marks, toQColor(scene.background), view.arrowHeads, units);
     for (const Line& line : scene.lines) paintLine(painter, area, line, view.arrowHeads, units);
-    paintMarkLabels(painter, scene.marks, scene.nameLabels, toQColor(scene.background), units);
+    paintMarkLabels(painter, area, scene.marks, scene.markLabels, toQColor(scene.background), units);
 }
 
 }  // namespace fendrel

@@ -24,8 +24,7 @@ struct Scene {
     // The captions' unit, as caption units per window unit: the grid's spacing follows it.
     double captionScale = 1.0;
     FigureMarks marks;
-    // Where the name labels stand, in pixels: the marks' labels keep clear of them.
-    std::vector<QRect> nameLabels;
+    std::vector<QRect> markLabels;  // where the marks' labels stand, in pixels (placeMarkLabels)
 
     friend bool operator==(const Scene&, const Scene&) = default;
 };

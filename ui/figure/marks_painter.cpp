@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/figure/marks_painter.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <numbers>
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -65,15 +68,56 @@ void paintArc(QPainter& painter, const QRectF& area, const AngleMark& m, const W
     painter.drawArc(box, static_cast<int>(std::lround(m.from * 16)), static_cast<int>(std::lround(m.span * 16)));
 }
 
-// The label's box: on its side of its point, a small gap away.
-QRect labelBox(const MarkLabel& label, const QFontMetricsF& metrics, const WindowUnits& units, double gap) {
-    const QSizeF size(metrics.horizontalAdvance(toQString(label.text)), metrics.height());
-    const QPointF centre = units.toPixels(label.x, label.y) +
-                           QPointF(label.sideX * (size.width() / 2 + gap), label.sideY * (size.height() / 2 + gap));
-    return QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size).toAlignedRect();
+// The label's box: centred on the ray from its point, its edge a small gap beyond the point.
+QRect labelBox(const MarkLabel& label, const QFontMetricsF& metrics, const WindowUnits& units) {
+    const QSizeF half(metrics.horizontalAdvance(toQString(label.text)) / 2, metrics.height() / 2);
+    const QPointF toward(label.towardX, label.towardY);
+    // How far along the ray the centre lies for the edge to pass through the point.
+    const double reach = std::min(toward.x() == 0 ? INFINITY : half.width() / std::fabs(toward.x()),
+                                  toward.y() == 0 ? INFINITY : half.height() / std::fabs(toward.y()));
+    const QPointF centre = units.toPixels(label.x, label.y) + toward * (std::isfinite(reach) ? reach + units.zoomed(kLabelGap) : 0);
+    return QRectF(centre - QPointF(half.width(), half.height()), 2 * half).toAlignedRect();
+}
+
+std::vector<const MarkLabel*> labelsOf(const FigureMarks& marks) {
+    std::vector<const MarkLabel*> labels;
+    for (const ComponentMark& m : marks.components) labels.push_back(&m.label);
+    for (const AngleMark& m : marks.angles) labels.push_back(&m.label);
+    return labels;
 }
 
 }  // namespace
+
+QFont markLabelFont(QFont font, const WindowUnits& units) {
+    font.setPointSizeF(units.zoomed(kLabelPoints));
+    return font;
+}
+
+std::vector<QRect> placeMarkLabels(const FigureMarks& marks, const std::vector<QRect>& keepClear,
+                                   const QFontMetricsF& metrics, const WindowUnits& units) {
+    std::vector<QRect> boxes = keepClear;
+    for (const MarkLabel* label : labelsOf(marks)) boxes.push_back(labelBox(*label, metrics, units));
+    moveApart(boxes);
+    boxes.erase(boxes.begin(), boxes.begin() + static_cast<std::ptrdiff_t>(keepClear.size()));
+    return boxes;
+}
+
+QRectF marksBox(const FigureMarks& marks, const std::vector<QRect>& labels, const WindowUnits& units) {
+    QRectF box;
+    for (const ComponentMark& m : marks.components) box |= QRectF(QPointF(m.x1, m.y1), QPointF(m.x2, m.y2)).normalized();
+    for (const AngleMark& m : marks.angles) {
+        // The arc through points close enough together for its bulge not to count.
+        constexpr int kSteps = 12;
+        for (int i = 0; i <= kSteps; ++i) {
+            const double t = (m.from + m.span * i / kSteps) * std::numbers::pi / 180;
+            const QPointF p(m.x + m.radius * std::cos(t), m.y - m.radius * std::sin(t));
+            box |= QRectF(p, p);
+        }
+    }
+    for (const QRect& label : labels)
+        box |= QRectF(units.toUnits(label.topLeft()), units.toUnits(label.bottomRight() + QPointF(1, 1)));
+    return box;
+}
 
 void paintMarks(QPainter& painter, const QRectF& area, const FigureMarks& marks, QColor background, bool arrowHeads,
                 const WindowUnits& units) {
@@ -83,25 +127,17 @@ void paintMarks(QPainter& painter, const QRectF& area, const FigureMarks& marks,
     for (const AngleMark& m : marks.angles) paintArc(painter, area, m, units);
 }
 
-void paintMarkLabels(QPainter& painter, const FigureMarks& marks, const std::vector<QRect>& keepClear,
+// On the background, so that a line beneath takes nothing from the text's contrast.
+void paintMarkLabels(QPainter& painter, const QRectF& area, const FigureMarks& marks, const std::vector<QRect>& labels,
                      QColor background, const WindowUnits& units) {
-    std::vector<const MarkLabel*> labels;
-    for (const ComponentMark& m : marks.components) labels.push_back(&m.label);
-    for (const AngleMark& m : marks.angles) labels.push_back(&m.label);
-    if (labels.empty()) return;
-    QFont font = painter.font();
-    font.setPointSizeF(units.zoomed(kLabelPoints));
-    painter.setFont(font);
-    const QFontMetricsF metrics(font, painter.device());
-    std::vector<QRect> boxes = keepClear;
-    for (const MarkLabel* label : labels) boxes.push_back(labelBox(*label, metrics, units, units.zoomed(kLabelGap)));
-    moveApart(boxes);
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        const QRect& box = boxes[keepClear.size() + i];
-        // On the background, so that a line beneath takes nothing from the text's contrast.
-        painter.fillRect(box, background);
-        painter.setPen(toQColor(labels[i]->color));
-        painter.drawText(QPointF(box.left(), box.top() + metrics.ascent()), toQString(labels[i]->text));
+    painter.setFont(markLabelFont(painter.font(), units));
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const std::vector<const MarkLabel*> texts = labelsOf(marks);
+    for (std::size_t i = 0; i < texts.size() && i < labels.size(); ++i) {
+        if (!area.intersects(labels[i])) continue;
+        painter.fillRect(labels[i], background);
+        painter.setPen(toQColor(texts[i]->color));
+        painter.drawText(QPointF(labels[i].left(), labels[i].top() + metrics.ascent()), toQString(texts[i]->text));
     }
 }
 

@@ -95,12 +95,21 @@ void ViewMenu::addComponentItems(QMenu& menu) {
 
 const ViewSettings& ViewMenu::settings() const { return canvas_.view(); }
 
-void ViewMenu::present(const ViewSettings& view) { canvas_.present(view); }
+// What it draws first, so that the figure is framed with the components and angles it shows.
+void ViewMenu::present(const ViewSettings& view) {
+    ViewSettings drawn = canvas_.view();
+    drawn.components = view.components;
+    drawn.angles = view.angles;
+    canvas_.setView(drawn);
+    canvas_.present(view);
+}
 
+// A fitted view frames the figure again with what it now draws.
 void ViewMenu::change(const std::function<void(ViewSettings&)>& edit) {
     ViewSettings view = canvas_.view();
     edit(view);
     canvas_.setView(view);
+    canvas_.keepFitted();
 }
 
 void ViewMenu::showMarks() {

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
@@ -24,6 +26,7 @@
 #include "ui/figure/figure_view.h"
 #include "ui/figure/focus_ring.h"
 #include "ui/figure/labels_apart.h"
+#include "ui/figure/marks_painter.h"
 #include "ui/figure/values_panel.h"
 #include "ui/figure/vector_label.h"
 #include "ui/menus/file_menu.h"
@@ -156,9 +159,11 @@ void MainWindow::render() {
     drawLabelsApart(shown, s.stacking);
     FigureMarks marks = figureMarks(s, canvas_->view());
     announcer_->render(s, marks);
-    canvas_->setScene({s.backColor, s.lines, captionUnitsPerWindowUnit(s), std::move(marks),
-                       {shown[Vec::A]->geometry(), shown[Vec::B]->geometry(), shown[Vec::R]->geometry()}});
-    canvas_->setFigureBox(figureBox(s.lines, shown, units));
+    std::vector<QRect> markLabels =
+        placeMarkLabels(marks, {shown[Vec::A]->geometry(), shown[Vec::B]->geometry(), shown[Vec::R]->geometry()},
+                        QFontMetricsF(markLabelFont(canvas_->font(), units)), units);
+    canvas_->setFigureBox(figureBox(s.lines, shown, units) | marksBox(marks, markLabels, units));
+    canvas_->setScene({s.backColor, s.lines, captionUnitsPerWindowUnit(s), std::move(marks), std::move(markLabels)});
     menus_.render(s);
     values_->render(s, canvas_->zoom());
     edit_.render(form_.history());
