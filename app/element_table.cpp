@@ -42,7 +42,8 @@ constexpr std::array<Element, kMenuCount - kVectorMenuCount> kOtherElements{{
     // TRANSLATORS: shows the scalar products of the vectors.
     {Menu::Products,  "Products",  {},         N_("Products"),   productsClick,  {},     0},
     // TRANSLATORS: the menu that chooses where B is drawn: from the origin (Mode A, the
-    // parallelogram) or from the tip of A (Mode B, the triangle).
+    // parallelogram) or from the tip of A (Mode B, the triangle). Name the items by the
+    // figures, as a class does ("Parallelogram", "Triangle"), and the menu by what it chooses.
     {Menu::Mode,      "Mode",      {},         N_("Mode"),       nullptr,        {},     0},
     {Menu::ModeA,     "ModeA",     Menu::Mode, N_("Mode A"),     modeAClick,     {},     kGuarded | kCheckable | kChecked},
     {Menu::ModeB,     "ModeB",     Menu::Mode, N_("Mode B"),     modeBClick,     {},     kGuarded | kCheckable},

@@ -35,6 +35,7 @@ MarkLabel labelAt(std::string text, double x, double y, double towardX, double t
 
 void addComponents(FigureMarks& marks, const FormState& s, ComponentStyle style) {
     const Line& origin = s.line(Vec::A);
+    const PerVector<PerAxis<std::string>> labels = componentLabels(s);
     for (Vec v : kVectors) {
         const Line& l = s.line(v);
         const double middleX = (static_cast<double>(l.x1) + l.x2) / 2, middleY = (static_cast<double>(l.y1) + l.y2) / 2;
@@ -54,7 +55,7 @@ void addComponents(FigureMarks& marks, const FormState& s, ComponentStyle style)
                 towardX = style == ComponentStyle::OnAxes ? -1 : sideOf(m.x1 - middleX);
             }
             if (m.x1 == m.x2 && m.y1 == m.y2) continue;
-            m.label = labelAt(componentLabel(s, v, axis), (static_cast<double>(m.x1) + m.x2) / 2,
+            m.label = labelAt(labels[v][axis], (static_cast<double>(m.x1) + m.x2) / 2,
                               (static_cast<double>(m.y1) + m.y2) / 2, towardX, towardY,
                               readableOn(l.color, s.backColor, kMarkTextContrast));
             marks.components.push_back(std::move(m));

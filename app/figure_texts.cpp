@@ -20,7 +20,12 @@ std::string withoutLeadingBlank(std::string number) {
 
 }  // namespace
 
-std::string componentLabel(const FormState& s, Vec v, Axis axis) { return s.menu(componentItem(v, axis)).caption; }
+PerVector<PerAxis<std::string>> componentLabels(const FormState& s) {
+    const PerVector<VectorCaptions> captions = viewCaptions(s);
+    PerVector<PerAxis<std::string>> labels;
+    for (Vec v : kVectors) labels[v] = captions[v].components;
+    return labels;
+}
 
 std::string directionLabel(const FormState& s, Vec v) {
     const CaptionAngle angle = captionAngle(s.vars.direction[v].read(), s.vars.radMode);

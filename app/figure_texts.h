@@ -12,8 +12,9 @@
 // technology reads alike.
 namespace fendrel {
 
-// A component's label: its item's caption, as the menu shows it ("Ax= 1280").
-std::string componentLabel(const FormState& s, Vec v, Axis axis);
+// The components' labels: their items' captions as the view shows them, with the unit of
+// the reference scale where one is named ("Ax= 1280", "Ax= 30 N"; viewCaptions).
+PerVector<PerAxis<std::string>> componentLabels(const FormState& s);
 
 // A vector's direction as its caption shows it, without the blank before the number
 // ("90°", "1.57 r").

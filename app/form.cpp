@@ -7,6 +7,7 @@
 #include "app/lesson.h"
 #include "app/lesson_file.h"
 #include "app/load_handler.h"
+#include "app/unit_of_measure.h"
 #include "interaction/mouse_drag.h"
 #include "interaction/selection.h"
 #include "model/translation.h"
@@ -82,6 +83,26 @@ void Form::clickMenu(Menu m) {
 
 void Form::key(Key k) {
     step([&] { formKey(state_, k); }, true);
+}
+
+void Form::chooseUnit() {
+    closeGesture();
+    // TRANSLATORS: the title of the prompt for the unit of the reference scale, and of the
+    // message that refuses one.
+    const std::string_view title = _("Unit of Measure");
+    // TRANSLATORS: asks for the unit every length is shown in while a vector is the reference
+    // vector, written after each value below the figure ("A= 30 N").
+    const auto typed = host_.inputBox(_("Unit of the reference scale, such as N or m/s (empty for none):"), title, state_.unit);
+    if (!typed) return;
+    const std::optional<std::string> unit = unitOfMeasure(*typed);
+    if (!unit) {
+        // TRANSLATORS: {count} is the most characters a unit may have.
+        host_.messageBox(fill(_("A unit has at most {count} characters and no line breaks or other control characters."),
+                              {{"count", std::to_string(kMaxUnitCharacters)}}),
+                         kWarningIcon, title);
+        return;
+    }
+    step([&] { state_.unit = *unit; });
 }
 
 void Form::newLesson() {

@@ -36,6 +36,10 @@ public:
     void redo();
     // A key pressed while the figure has the keyboard focus.
     void key(Key k);
+    // Edit › Unit of Measure…: asks for the unit of the reference scale, the one named now
+    // offered (empty for none). A new unit is a step; one that cannot be used is refused with
+    // a message box saying why, and nothing changes.
+    void chooseUnit();
 
     // File › New: the window as after start-up, its load handler run again; no steps, no file.
     void newLesson();

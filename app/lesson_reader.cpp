@@ -11,6 +11,7 @@
 #include "app/initial_form.h"
 #include "app/lesson.h"
 #include "app/load_handler.h"
+#include "app/unit_of_measure.h"
 #include "commands/angle_unit.h"
 #include "interaction/placement.h"
 #include "model/numbers.h"
@@ -228,6 +229,15 @@ std::array<Vec, 3> readStacking(const Field& f) {
     return order;
 }
 
+std::string readUnit(const std::optional<Field>& f) {
+    if (!f) return {};
+    const auto unit = f->value.is_string() ? unitOfMeasure(f->value.get_ref<const std::string&>()) : std::nullopt;
+    if (unit) return *unit;
+    // TRANSLATORS: {field} names the field ("unit"), {count} is the most characters a unit may have.
+    refuse(N_("\"{field}\" must be a unit of at most {count} characters, with no line breaks or other control characters"),
+           {{"field", f->path}, {"count", std::to_string(kMaxUnitCharacters)}});
+}
+
 std::optional<ViewSettings> readView(const std::optional<Field>& f) {
     if (!f) return std::nullopt;
     ViewSettings view;
@@ -264,6 +274,7 @@ Lesson lessonFromText(std::string_view text) {
     if (std::any_of(kVectors.begin(), kVectors.end(), [&](Vec v) { return s.checked(vectorMenu(v, VectorItem::Constant)); }) &&
         s.vars.referenceConstant.empty())
         refuse(N_("the reference vector needs a \"constant\""));
+    s.unit = readUnit(root.optional("unit"));
     const double background =
         root["background"].wholeWithin(0, kMaxColor, N_("\"{field}\" must be a colour from 0 to 16777215"));
     paintBackground(s, static_cast<Color>(background));

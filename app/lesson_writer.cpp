@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -62,28 +63,47 @@ bool measuredAsTheyStand(const FormState& s) {
     return sameAsShown(refreshed, s);
 }
 
-// Puts each array of plain values on one line ("tip": [3720, 840]); the file's strings hold
-// no brackets or blanks, so every blank run inside such an array is layout.
+// The position of the quotation mark that closes the JSON string opening at `open`.
+std::size_t stringEnd(const std::string& text, std::size_t open) {
+    std::size_t i = open + 1;
+    while (i < text.size() && text[i] != '"') i += text[i] == '\\' ? 2 : 1;
+    return std::min(i, text.size() - 1);
+}
+
+// Whether the array opening at `open` holds plain values only: it ends before any array or
+// object opens.
+bool holdsPlainValues(const std::string& text, std::size_t open) {
+    for (std::size_t i = open + 1; i < text.size(); ++i) {
+        if (text[i] == '"') i = stringEnd(text, i);
+        else if (text[i] == '[' || text[i] == '{') return false;
+        else if (text[i] == ']') return true;
+    }
+    return false;
+}
+
+// Puts each array of plain values on one line ("tip": [3720, 840]): every blank run inside
+// such an array, outside its strings, is layout.
 std::string withFlatArrays(const std::string& text) {
     std::string out;
     out.reserve(text.size());
+    bool flat = false, blank = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t close = text[i] == '[' ? text.find_first_of("[]{", i + 1) : std::string::npos;
-        if (close == std::string::npos || text[close] != ']') {
-            out += text[i];
+        const char c = text[i];
+        if (flat && (c == ' ' || c == '\n')) {
+            blank = true;
             continue;
         }
-        std::string_view items(text.data() + i + 1, close - i - 1);
-        out += '[';
-        bool blank = false;
-        for (char c : items) {
-            const bool isBlank = c == ' ' || c == '\n';
-            if (!isBlank && blank && out.back() != '[') out += ' ';
-            if (!isBlank) out += c;
-            blank = isBlank;
+        if (blank && c != ']' && out.back() != '[') out += ' ';
+        blank = false;
+        if (c == '[') flat = holdsPlainValues(text, i);
+        if (c == ']') flat = false;
+        if (c != '"') {
+            out += c;
+            continue;
         }
-        out += ']';
-        i = close;
+        const std::size_t end = stringEnd(text, i);
+        out.append(text, i, end + 1 - i);
+        i = end;
     }
     return out;
 }
@@ -104,6 +124,7 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
     lesson["selected"] = letter(s.vars.selected.value_or(Vec::A));
     lesson["angleUnit"] = kAngleUnitNames[s.vars.radMode ? 1 : 0];
     lesson["constant"] = s.vars.referenceConstant.empty() ? Json() : number(s.vars.referenceConstant.read());
+    if (!s.unit.empty()) lesson["unit"] = s.unit;
     lesson["background"] = s.backColor;
     lesson["labelStacking"] = std::move(stacking);
     if (!measuredAsTheyStand(s)) lesson["measuredAt"] = lines(s.measured);

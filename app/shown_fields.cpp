@@ -29,6 +29,7 @@ struct Comparison {
     void field(std::string_view, const T& a, const T& b) {
         same = same && alike(a, b);
     }
+    void viewText(std::string_view, const std::string& a, const std::string& b) { same = same && a == b; }
 };
 
 }  // namespace

@@ -12,7 +12,8 @@
 // Every field of the window that a person can see, and the scenario driver's dump prints:
 // walked once, in the dump's order and by the dump's names. The dump prints what the walk
 // gives; the history counts a step where two states differ in any of it; a lesson records
-// where the quantities were measured when a refresh would not give them back.
+// where the quantities were measured when a refresh would not give them back. Beside them,
+// the texts only the window's view shows: a step and a lesson keep them, the dump does not.
 namespace fendrel {
 
 // The names the dump gives the per-window variables.
@@ -41,6 +42,7 @@ ShownColour(C&) -> ShownColour<C>;
 //                               int, bool, ShownColour<Color>, Number (which may be empty),
 //                               std::string, Vec (the label on top) or std::optional<Vec>
 //                               (the selected vector), const where the states are
+//   visit.viewText(name, text...) a text of the view alone, a std::string: no dump prints it
 template <class Visit, class... State>
 void walkShownFields(Visit& visit, State&... s) {
     visit.group("window", [&] {
@@ -93,10 +95,11 @@ void walkShownFields(Visit& visit, State&... s) {
             visit.field(kAngleBetweenNames[i], s.vars.anglesBetween[i]...);
         for (Vec v : kVectors) visit.field(kColourNames[v], s.vars.colour[v]...);
     });
+    visit.viewText("unit", s.unit...);
 }
 
-// Whether two states look exactly alike in every shown field: -0 and 0 differ (the dump
-// prints them apart), a number's precision does not.
+// Whether two states look exactly alike in every shown field and view text: -0 and 0 differ
+// (the dump prints them apart), a number's precision does not.
 bool sameAsShown(const FormState& a, const FormState& b);
 
 }  // namespace fendrel

@@ -17,7 +17,8 @@ void constantClick(FormState& s, Host& host, Vec v) {
     }
     if (s.checked(vectorMenu(v, VectorItem::Constant))) {
         for (;;) {
-            // TRANSLATORS: asks for the reference vector's magnitude, any number but 0.
+            // TRANSLATORS: asks for the reference vector's magnitude, any number but 0; say so in
+            // words ("not 0"), as a class would, not as a formula.
             const auto typed = askNumber(host, _("Constant value <>0"), _(facts(v).title));
             if (!typed) {  // cancelled or refused: the marks go back, nothing else happened
                 for (Vec w : kVectors) s.menu(vectorMenu(w, VectorItem::Constant)).checked = before[w];

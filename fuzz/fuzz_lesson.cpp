@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::require(testing::checkSoundness(lesson.state).empty(), "an opened lesson is sound");
     const Lesson again = lessonFromText(lessonText(lesson.state, lesson.view));
-    fuzz::require(stateJson(again.state) == stateJson(lesson.state), "a saved lesson opens as the same window");
+    fuzz::require(stateJson(again.state) == stateJson(lesson.state) && again.state.unit == lesson.state.unit,
+                  "a saved lesson opens as the same window, with its unit");
     fuzz::require(again.view == lesson.view, "a saved lesson keeps its view");
     return 0;
 }

@@ -22,6 +22,7 @@ struct Catalogue {
     std::string code;  // empty for English
     int generation = 0;  // raised with every change of language
     std::string separator = ".";
+    bool leadingZero = false;  // "0,5" rather than ",5" below one
     // Each text as translated, looked up once; the catalogue's lookups are slow for the refresh.
     std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> texts;
 };

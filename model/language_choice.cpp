@@ -50,6 +50,7 @@ void useEnglish() {
     ++c.generation;
     c.code.clear();
     c.separator = std::string(".");  // as a whole: GCC 12 warns wrongly of assigning the literal
+    c.leadingZero = false;
     c.texts.clear();
 }
 
@@ -75,6 +76,10 @@ bool useLanguage(std::string_view code, const std::string& localeDir) {
     Catalogue& c = catalogue();
     c.code = name;
     c.separator = std::string(_(C_("decimal separator", ".")));
+    // TRANSLATORS: one half as the language writes it: "0,5" where a zero stands before the
+    // decimal separator of a number below one, ".5" where none does. Only the zero counts;
+    // the separator is the one translated above.
+    c.leadingZero = _(C_("one half", ".5")).starts_with('0');
     return true;
 }
 

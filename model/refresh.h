@@ -27,8 +27,19 @@ CaptionAngle captionAngle(double angle, bool radMode);
 PerAxis<float> measuredComponents(const Line& l);
 
 // The display scale: with a constant item marked, every magnitude and component is shown
-// in reference units; without one, the labels get their letters back.
-void convertToReferenceScale(FormState& s);
+// in reference units, `unit` after each that converts; without one, the labels get their
+// letters back.
+void convertToReferenceScale(FormState& s, std::string_view unit = {});
+
+// What the window's view shows of a vector beside the figure: its menu's title and its
+// components as the menus caption them, and, while a constant item is marked and the state
+// names a unit, with that unit after every magnitude and component in reference units
+// ("A= 30 N, 0°", "Ax= 30 N"). No menu caption and no dump holds the unit.
+struct VectorCaptions {
+    std::string title;
+    PerAxis<std::string> components;
+};
+PerVector<VectorCaptions> viewCaptions(const FormState& s);
 
 // The unit the captions show, as caption units per window unit: while a constant item is
 // marked, the reference constant over the reference vector's magnitude; otherwise, or when

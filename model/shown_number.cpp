@@ -8,16 +8,18 @@
 namespace fendrel {
 
 std::string withDecimalSeparator(std::string number) {
-    const Catalogue& c = catalogue();
-    if (c.code.empty()) return number;
-    const std::string& separator = c.separator;
+    const Catalogue& language = catalogue();
+    if (language.code.empty()) return number;
+    const std::string& separator = language.separator;
     std::string out;
-    out.reserve(number.size() + separator.size());
+    out.reserve(number.size() + separator.size() + 1);
     for (char c : number) {
-        if (c == '.')
-            out.append(separator);
-        else
+        if (c != '.') {
             out.push_back(c);
+            continue;
+        }
+        if (language.leadingZero && (out.empty() || out.back() < '0' || out.back() > '9')) out.push_back('0');
+        out.append(separator);
     }
     return out;
 }

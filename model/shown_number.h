@@ -10,7 +10,8 @@
 namespace fendrel {
 
 // A number as the display format wrote it ("-.25", " 4200.5"), with the decimal separator
-// of the language in use (" 4200,5" in German).
+// of the language in use, and a zero before it below one where the language writes one
+// (" 4200,5" and "-0,25" in German).
 std::string withDecimalSeparator(std::string number);
 
 // A number in the display format, with the decimal separator of the language in use.

@@ -70,6 +70,9 @@ struct FormState {
     std::array<Vec, 3> stacking{Vec::A, Vec::B, Vec::R};  // bottom to top
     PerMenu<MenuElement> menus;
     Vars vars;
+    // The unit of the reference scale ("N"), empty for none: the view writes it after every
+    // value in that scale; no caption holds it.
+    std::string unit;
 
     Line& line(Vec v) { return lines[v]; }
     const Line& line(Vec v) const { return lines[v]; }

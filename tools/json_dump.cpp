@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/shown_fields.h"
+#include "model/utf8.h"
 
 namespace fendrel {
 
@@ -19,28 +20,6 @@ std::string jsonNumber(double v) {
 }
 
 namespace {
-
-// How many bytes the UTF-8 character at the start of `text` takes; 0 when they are none
-// (a stray continuation byte, an overlong form, a surrogate, beyond U+10FFFF, cut short).
-std::size_t utf8Length(std::string_view text) {
-    const auto byte = [text](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
-    const unsigned lead = byte(0);
-    if (lead < 0x80) return 1;
-    // The range of the second byte, narrower after some lead bytes; the later ones are 80..BF.
-    unsigned low = 0x80, high = 0xBF;
-    std::size_t length = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-    if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-    if (length == 0 || byte(1) < low || byte(1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-    return length;
-}
 
 // Quotes and backslashes escaped, line breaks and tabs by their short escapes, the other
 // control characters as \u00XX; each byte that is no part of a UTF-8 character (a file name
@@ -121,6 +100,8 @@ public:
     void field(std::string_view name, const T& value) {
         object_.field(name, json(value));
     }
+    // The view's own texts are no part of the dump.
+    void viewText(std::string_view, const std::string&) {}
     Object& object() { return object_; }
 
 private:

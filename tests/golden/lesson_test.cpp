@@ -53,6 +53,8 @@ std::string fileField(const Json& d) {
 }  // namespace
 
 TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
+    constexpr const char* kUnitRule =
+        "\"unit\" must be a unit of at most 12 characters, with no line breaks or other control characters";
     // A saved lesson, edited into each of the faults below.
     const std::string good = path("good.fendrel");
     const std::string setup = "move 1 5000 2000\nsave " + good + "\nclick LockA\nreply 4\nclick cb\n";
@@ -108,6 +110,8 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
         {"odd layout", edited([](auto& j) { j["layout"] = "triangle"; }), "in the triangle layout B must end at R's tip"},
         {"no constant", edited([](auto& j) { j["vectors"]["A"]["reference"] = true; }),
          "the reference vector needs a \"constant\""},
+        {"unit with a tab", edited([](auto& j) { j["unit"] = "m\ts"; }), kUnitRule},
+        {"unit not text", edited([](auto& j) { j["unit"] = 3; }), kUnitRule},
     };
     for (const Case& c : cases) {
         const std::string bad = path(c.what);
@@ -127,6 +131,20 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
                   "The lesson \"" + bad + "\" could not be opened: " + c.reason + ".");
         EXPECT_EQ(dialogs(after)[0]["title"].string(), "Open Lesson");
     }
+}
+
+// The unit of the reference scale is the view's: no dump shows it, and a lesson keeps it
+// exactly, blanks and brackets inside it too, without its outer blanks.
+TEST_F(Lessons, AUnitTravelsWithTheLessonAndNoDumpShowsIt) {
+    const std::string plain = path("plain.fendrel"), again = path("again.fendrel");
+    runScenario(fresh("reply 2\nclick cb\nsave " + plain + "\n"));
+    nlohmann::json lesson = nlohmann::json::parse(readFile(plain));
+    lesson["unit"] = " [m  s] ";
+    write("unit.fendrel", lesson.dump());
+    const Json opened = lastDump(fresh("open " + path("unit.fendrel") + "\ndump\nsave " + again + "\n"));
+    EXPECT_EQ(stateDifference(lastDump(fresh("open " + plain + "\ndump\n")), opened), "");
+    lesson["unit"] = "[m  s]";
+    EXPECT_EQ(nlohmann::json::parse(readFile(again)), lesson);
 }
 
 TEST_F(Lessons, TheModifiedMarkFollowsTheHistoryToTheSavedStep) {
@@ -212,7 +230,7 @@ TEST(ExampleLessons, EachOpensAsTheFigureItsTitlePromises) {
         const char* r;
     };
     const Case cases[] = {
-        {"perpendicular", "A= 3000, 0°", "B= 4000, 90°", "R= 5000, 53.13°"},
+        {"perpendicular", "A= 3, 0°", "B= 4, 90°", "R= 5, 53.13°"},
         {"equal-at-120", "A= 3000, 0°", "B= 3000, 120°", "R= 3000, 60°"},
         {"opposite", "A= 4000, 0°", "B= 2500, 180°", "R= 1500, 0°"},
         {"triangle", "A= 3354.1, 26.57°", "B= 2692.58, 111.8°", "R= 4472.14, 63.43°"},
@@ -227,4 +245,6 @@ TEST(ExampleLessons, EachOpensAsTheFigureItsTitlePromises) {
         EXPECT_EQ(caption(d, "SetR"), c.r) << c.file;
     }
     EXPECT_TRUE(lastDump("load\nopen " EXAMPLES_DIR "/triangle.fendrel\ndump\n")["menus"]["ModeB"]["checked"].boolean());
+    // The newtons the title promises, which the values below the figure write after each value.
+    EXPECT_EQ(nlohmann::json::parse(readFile(EXAMPLES_DIR "/forces-to-scale.fendrel"))["unit"], "N");
 }

@@ -1,14 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window without a mouse: the canvas holds the keyboard focus and takes the figure's
-// keys, the focus ring marks the selected label, and F10, arrows, Enter and Escape reach
-// every menu and dialog.
+// keys, the focus ring marks the selected label, F10, arrows, Enter and Escape reach every
+// menu and dialog, and F1 lists every key there is.
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 
 #include "modal_answer.h"
+#include "ui/figure/canvas.h"
 #include "ui/figure/key_mapping.h"
+#include "ui/menus/keyboard_help.h"
+#include "ui/menus/menu_bar_key.h"
 #include "window_test.h"
 
 namespace fendrel {
@@ -187,6 +190,33 @@ TEST_F(KeyboardTest, MessageBoxClosesWithEnterOrEscape) {
         action("Info").trigger();
         EXPECT_TRUE(answer.answered()) << key;
     }
+}
+
+TEST_F(KeyboardTest, F1ListsEveryKeyOfTheFiguresTableAndEveryItemsShortcutOnce) {
+    QStringList listed;
+    for (const ShortcutGroup& group : keyboardShortcuts(*window.menuBar()))
+        for (const ShortcutLine& line : group.lines) listed += line.keys;
+    const auto shown = [](const QKeySequence& key) { return key.toString(QKeySequence::NativeText); };
+    QStringList expected{shown(kMenuBarKey)};
+    for (const KeyFacts& facts : kKeyFacts) {
+        for (bool ctrl : {false, true})
+            for (bool shift : {false, true})
+                if (const Key key{facts.name, ctrl, shift}; isFigureKey(key)) {
+                    const QKeyCombination qt = qtKeyOf(key);
+                    EXPECT_EQ(keyFromQt(qt.key(), qt.keyboardModifiers()), key);
+                    expected.append(shown(qt));
+                }
+        if (facts.dx != 0 || facts.dy != 0) expected.append(shown(QKeyCombination(Canvas::kPanModifier, qtKeyOf({facts.name}).key())));
+    }
+    for (const QAction* item : window.findChildren<QAction*>())
+        for (const QKeySequence& key : item->shortcuts()) expected.append(shown(key));
+    listed.sort();
+    expected.sort();
+    EXPECT_EQ(listed, expected);
+
+    const ModalAnswer answer([](QWidget& modal) { modal.close(); });
+    QTest::keyClick(&canvas(), Qt::Key_F1);
+    EXPECT_TRUE(answer.answered());
 }
 
 }  // namespace

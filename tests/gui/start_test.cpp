@@ -16,7 +16,7 @@ TEST_F(StartTest, WindowOpensAtItsClientSizeWithTitleAndIcon) {
 TEST_F(StartTest, MenuBarShowsTheMeasuredVectorsInOrder) {
     QStringList titles;
     for (QAction* a : window.menuBar()->actions()) titles << a->objectName();
-    EXPECT_EQ(titles, QStringList({"File", "SetA", "SetB", "SetR", "AngleMode", "Products", "Mode", "Edit", "View", "Info"}));
+    EXPECT_EQ(titles, QStringList({"File", "SetA", "SetB", "SetR", "AngleMode", "Products", "Mode", "Edit", "View", "Info", "Help"}));
 
     QStringList itemsOfA;
     for (QAction* a : menu("SetA").actions()) itemsOfA << a->objectName();

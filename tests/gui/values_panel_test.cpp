@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The values panel: large, readable text on every background, the menus' own captions.
+// The values panel: large, readable text on every background, the menus' own captions, the
+// unit of the reference scale after each value in that scale, and every text whole.
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include "app/contrast.h"
 #include "app/figure_texts.h"
 #include "app/initial_form.h"
+#include "model/refresh.h"
 #include "ui/base/qt_text.h"
 #include "ui/figure/values_panel.h"
 
@@ -74,6 +76,28 @@ TEST(ValuesPanel, LargeAsTheZoomAndReadableOnEveryBackgroundWithTheMenusCaptions
             EXPECT_GE(contrastRatio(inkOf(sum, background).strongest, background), ValuesPanel::kContrast);
         }
     }
+}
+
+TEST(ValuesPanel, WritesTheUnitAfterTheScaledValuesAndFitsEveryTextInItsColumn) {
+    FormState s = initialForm();
+    s.menu(Menu::ca).checked = true;
+    s.vars.referenceConstant = Number::dbl(30);
+    refreshQuantities(s);
+    s.unit = std::string("N");  // as a whole: GCC 12 warns wrongly of assigning the literal
+    QWidget window;  // the height the panel shares with the figure
+    window.resize(900, 600);
+    ValuesPanel panel(&window, QApplication::font("QMenuBar"));
+    window.show();
+    panel.resize(900, 0);
+    const QList<QLabel*> texts = panel.findChildren<QLabel*>();
+    for (double zoom : {1.0, 4.0}) {
+        panel.render(s, zoom);
+        EXPECT_EQ(texts[0]->text(), QStringLiteral("A= 30 N, 90\u00B0"));
+        EXPECT_EQ(texts[2]->text(), QStringLiteral("Ay= 30 N"));
+        for (const QLabel* text : texts) EXPECT_LE(text->fontMetrics().horizontalAdvance(text->text()), text->width()) << zoom;
+        EXPECT_LE(panel.sizeHint().height(), window.height() * ValuesPanel::kShareOfHeight) << zoom;
+    }
+    EXPECT_EQ(s.menu(Menu::SetA).caption, "A= 30, 90\u00B0");
 }
 
 }  // namespace

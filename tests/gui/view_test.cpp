@@ -73,10 +73,11 @@ TEST_F(ViewTest, ViewAndEditMenusHoldTheirItemsWithEverythingOffAtStart) {
     for (QAction* a : menu("Edit").actions()) edit << a->text();
     for (QAction* a : menu("View").actions())
         if (!a->isSeparator()) viewItems << a->text();
-    EXPECT_EQ(edit, QStringList({"Undo", "Redo", "", "Copy Picture", QString::fromUtf8("Save Picture\u2026")}));
+    EXPECT_EQ(edit, QStringList({"Undo", "Redo", "", "Unit of Measure…", "", "Copy Picture", "Save Picture…"}));
     EXPECT_EQ(viewItems, QStringList({"Zoom In", "Zoom Out", "Actual Size", "Fit to Window", "Arrow Heads", "Grid",
-                                      "Components", "Angles", "Values"}));
-    for (const char* item : {"FitToWindow", "ArrowHeads", "Grid", "Angles"}) EXPECT_FALSE(action(item).isChecked()) << item;
+                                      "Components", "Angles", "Values", "Presentation Mode"}));
+    for (const char* item : {"FitToWindow", "ArrowHeads", "Grid", "Angles", "PresentationMode"})
+        EXPECT_FALSE(action(item).isChecked()) << item;
     EXPECT_TRUE(action("ComponentsOff").isChecked());
     EXPECT_TRUE(action("Values").isChecked());
     EXPECT_EQ(view().zoom(), 1.0);

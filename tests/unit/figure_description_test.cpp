@@ -54,10 +54,13 @@ TEST(VectorDescription, FollowsTheReferenceUnitsAndTheAngleUnit) {
               "angle between A and B drawn: 1.57r");
     EXPECT_EQ(vectorDescription(f.form.state(), Vec::R, drawn),
               "R= 11.46, .91 r; Rx= 7; Ry= 9.07; locked; components drawn: Rx= 7, Ry= 9.07; angle drawn: .91 r");
-    // A's x of one window unit is 0 in this scale: drawn as long as it is, it would read 0.
+    // A's x of one window unit is 0 in this scale: drawn as long as it is, it would read 0. A
+    // unit named for the scale stands after each label's number, as in the values panel.
     f.form.mouseMove(1, 0, 3721, 840);
+    f.host.queueAnswer("N");
+    f.form.chooseUnit();
     EXPECT_EQ(figureMarks(f.form.state(), {1, false, false, false, ComponentStyle::Triangle, false}).components.front().label.text,
-              "Ay= 9.07");
+              "Ay= 9.07 N");
 }
 
 // R's components as the sums of A's and B's, from the numbers the captions show: "≈" where

@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Typed numbers in a language with a decimal comma, and which language the desktop asks for.
+// Typed and shown numbers in a language with a decimal comma, and which language the desktop
+// asks for.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <optional>
 
 #include "commands/typed_answer.h"
 #include "model/language_choice.h"
+#include "model/shown_number.h"
 #include "model/translation.h"
 
 using namespace fendrel;
@@ -27,6 +30,18 @@ TEST(TypedNumbers, TakeTheLanguagesSeparatorAsWellAsThePoint) {
         ASSERT_TRUE(useLanguage(c.language, LOCALE_DIR));
         const Reading r = readReply(c.typed);
         EXPECT_EQ(r.kind == Reading::Kind::Number ? std::optional(r.value) : std::nullopt, c.read) << c.language << ": " << c.typed;
+    }
+    useLanguage("C", LOCALE_DIR);
+}
+
+// Shown numbers take the language's separator and, below one, its zero before it; English
+// keeps the display format as it is.
+TEST(ShownNumbers, TakeTheLanguagesSeparatorAndItsZeroBelowOne) {
+    const std::array<std::array<const char*, 3>, 5> cases{
+        {{"de", "-.25", "-0,25"}, {"fr", " .5", " 0,5"}, {"pl", "1.5E+20", "1,5E+20"}, {"it", " 4200.5", " 4200,5"}, {"C", "-.25", "-.25"}}};
+    for (const auto& [language, display, shown] : cases) {
+        ASSERT_TRUE(useLanguage(language, LOCALE_DIR));
+        EXPECT_EQ(withDecimalSeparator(display), shown) << language;
     }
     useLanguage("C", LOCALE_DIR);
 }

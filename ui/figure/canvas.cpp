@@ -142,15 +142,11 @@ void Canvas::keyPressEvent(QKeyEvent* event) {
         emit keyPressed(*key);
         return;
     }
-    if (event->modifiers() == Qt::AltModifier) {
-        const int dx = width() / 8, dy = height() / 8;  // whole pixels keep the lines crisp
-        switch (event->key()) {
-            case Qt::Key_Left: pan(QPoint(dx, 0)); return;
-            case Qt::Key_Right: pan(QPoint(-dx, 0)); return;
-            case Qt::Key_Up: pan(QPoint(0, dy)); return;
-            case Qt::Key_Down: pan(QPoint(0, -dy)); return;
-            default: break;
-        }
+    if (const auto arrow = arrowFromQt(event->key()); arrow && event->modifiers() == kPanModifier) {
+        // The figure moves against the arrow, as the view moves with it; whole pixels keep
+        // the lines crisp.
+        pan(QPoint(-arrow->dx * (width() / 8), -arrow->dy * (height() / 8)));
+        return;
     }
     QWidget::keyPressEvent(event);
 }

@@ -53,6 +53,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // With an arrow of the figure's keys, it pans the view an eighth of the canvas that way.
+    static constexpr Qt::KeyboardModifier kPanModifier = Qt::AltModifier;
+
 signals:
     // button: 1 for the left button plus 2 for the right; shift: 1 while Shift is held.
     void pointerMoved(int button, int shift, float x, float y);

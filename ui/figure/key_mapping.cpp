@@ -33,4 +33,17 @@ std::optional<Key> keyFromQt(int qtKey, Qt::KeyboardModifiers modifiers) {
     return std::nullopt;
 }
 
+QKeyCombination qtKeyOf(const Key& key) {
+    Qt::KeyboardModifiers modifiers;
+    modifiers.setFlag(Qt::ControlModifier, key.ctrl);
+    modifiers.setFlag(Qt::ShiftModifier, key.shift);
+    return QKeyCombination(modifiers, kQtKeys[static_cast<std::size_t>(key.name)].first);
+}
+
+std::optional<KeyFacts> arrowFromQt(int qtKey) {
+    for (const auto& [qt, name] : kQtKeys)
+        if (qt == qtKey && (keyFacts(name).dx != 0 || keyFacts(name).dy != 0)) return keyFacts(name);
+    return std::nullopt;
+}
+
 }  // namespace fendrel

@@ -13,13 +13,18 @@ class QWidget;
 
 namespace fendrel {
 
-// Moves each box that a box before it would cover to just below that one, so that no two
-// boxes overlap; the first stays where it is, and a box only ever moves down.
-void moveApart(std::span<QRect> boxes);
+// Moves each box in turn, where one before it would cover it or come closer than the focus
+// ring's width, up or down to the nearest place clear of every box before it: inside the
+// canvas's `height` first when it stood inside, then the least move, a tie going down. The
+// first box stays where it is.
+void moveApart(std::span<QRect> boxes, int height);
 
-// Moves each label that a label above it in the stacking (bottom to top) would cover to
-// just below that one, so that every letter shows. Only the drawing moves: where the
-// labels stand in the window's state does not change.
+// Moves each label that a label above it in the stacking (bottom to top) would cover, or come
+// closer to than the focus ring's width, up or down to the nearest place clear of every
+// label above it, so that every letter shows and the ring around any one label covers no
+// other. A label that stood inside the canvas stays inside it where there is room, rather
+// than sliding under the edge (the values panel lies below). Only the drawing moves: where
+// the labels stand in the window's state does not change.
 void drawLabelsApart(const PerVector<QWidget*>& labels, const std::array<Vec, 3>& stacking);
 
 }  // namespace fendrel

@@ -94,10 +94,10 @@ QFont markLabelFont(QFont font, const WindowUnits& units) {
 }
 
 std::vector<QRect> placeMarkLabels(const FigureMarks& marks, const std::vector<QRect>& keepClear,
-                                   const QFontMetricsF& metrics, const WindowUnits& units) {
+                                   const QFontMetricsF& metrics, const WindowUnits& units, int height) {
     std::vector<QRect> boxes = keepClear;
     for (const MarkLabel* label : labelsOf(marks)) boxes.push_back(labelBox(*label, metrics, units));
-    moveApart(boxes);
+    moveApart(boxes, height);
     boxes.erase(boxes.begin(), boxes.begin() + static_cast<std::ptrdiff_t>(keepClear.size()));
     return boxes;
 }

@@ -21,10 +21,10 @@ namespace fendrel {
 QFont markLabelFont(QFont font, const WindowUnits& units);
 
 // Where the marks' labels stand, in pixels, in the order of the marks (components, then
-// angles): each on its side of its point, then moved clear of the boxes `keepClear` (the
-// name labels) and of one another.
+// angles): each beside its point, then moved clear of the boxes `keepClear` (the name labels)
+// and of one another as the name labels are (moveApart, inside the canvas's `height`).
 std::vector<QRect> placeMarkLabels(const FigureMarks& marks, const std::vector<QRect>& keepClear,
-                                   const QFontMetricsF& metrics, const WindowUnits& units);
+                                   const QFontMetricsF& metrics, const WindowUnits& units, int height);
 
 // The box around the marks and their labels (placed as above), in window units; the axes,
 // which cross the whole canvas, are no part of it.

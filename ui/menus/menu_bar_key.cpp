@@ -28,7 +28,7 @@ public:
     explicit MenuBarKeys(QMenuBar& bar) : QObject(&bar), bar_(bar) {
         qApp->installEventFilter(this);
         connect(&bar, &QMenuBar::hovered, this, [this] { reachedByKey_ = lastInputWasKey_; });
-        auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &bar);
+        auto* f10 = new QShortcut(QKeySequence(kMenuBarKey), &bar);
         f10->setContext(Qt::WindowShortcut);
         connect(f10, &QShortcut::activated, this, &MenuBarKeys::openFirstMenu);
     }

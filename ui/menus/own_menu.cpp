@@ -33,6 +33,10 @@ QMenu& addFirstMenu(QMenuBar& bar, const QString& name, const QString& title) {
     return insertMenu(bar, name, title, bar.actions().isEmpty() ? nullptr : bar.actions().front());
 }
 
+QMenu& addLastMenu(QMenuBar& bar, const QString& name, const QString& title) {
+    return insertMenu(bar, name, title, nullptr);
+}
+
 QAction* addOwnItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys) {
     QAction* action = menu.addAction(caption);
     action->setObjectName(name);

@@ -20,6 +20,9 @@ QMenu& addOwnMenu(QMenuBar& bar, const QString& name, const QString& title);
 // The same, put first on the bar, as the "File" menu of every desktop program is.
 QMenu& addFirstMenu(QMenuBar& bar, const QString& name, const QString& title);
 
+// The same, put last on the bar, after "Info", as the "Help" menu of every desktop program is.
+QMenu& addLastMenu(QMenuBar& bar, const QString& name, const QString& title);
+
 // An item of such a menu, found by its object name NAME and chosen with any of KEYS.
 QAction* addOwnItem(QMenu& menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {});
 

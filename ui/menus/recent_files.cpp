@@ -2,29 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/menus/recent_files.h"
 
-#include <optional>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
-#include <QStandardPaths>
+
+#include "ui/base/settings_file.h"
 
 namespace fendrel {
 
 namespace {
 
 const QString kKey = QStringLiteral("recentLessons");
-
-// ~/.config/fendrel/fendrel.conf, or none when that is something else than a file: reading a
-// named pipe or a device would wait for ever, and writing one would feed it.
-std::optional<QString> settingsFile() {
-    const QString path =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/fendrel/fendrel.conf");
-    const QFileInfo file(path);
-    if (file.exists() && !file.isFile()) return std::nullopt;
-    return path;
-}
 
 QStringList storedPaths() {
     const auto file = settingsFile();

@@ -43,6 +43,10 @@ ViewMenu::ViewMenu(QMenu& menu, Canvas& canvas, QWidget& values) : canvas_(canva
     shown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     shown->setChecked(true);
     QObject::connect(shown, &QAction::toggled, &values, &QWidget::setVisible);
+    menu.addSeparator();
+    // TRANSLATORS: full screen, with every text of the window in large type, for a projector.
+    presentation_ = addCheckItem(menu, QStringLiteral("PresentationMode"), toQString(_("Presentation Mode")));
+    presentation_->setShortcut(QKeySequence(Qt::Key_F11));
 
     // A zoom step starts from the zoom in effect, a fitted one too, keeps the figure's
     // centre in place and turns fitting off.

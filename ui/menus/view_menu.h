@@ -16,8 +16,9 @@ namespace fendrel {
 class Canvas;
 
 // The window's own "View" menu: zoom in and out in steps, actual size, fitting the figure
-// to the window, arrow heads, the grid, the components, the angles and the values panel. It
-// changes how the window shows the figure, never the window logic's state.
+// to the window, arrow heads, the grid, the components, the angles, the values panel and
+// presentation mode. It changes how the window shows the figure, never the window logic's
+// state.
 class ViewMenu {
 public:
     ViewMenu(QMenu& menu, Canvas& canvas, QWidget& values);
@@ -25,6 +26,8 @@ public:
     const ViewSettings& settings() const;
     // Shows a lesson just opened with the view it was saved with, check marks and all.
     void present(const ViewSettings& view);
+    // View › Presentation Mode (F11), checked while it is on; the window gives it its effect.
+    QAction& presentationMode() { return *presentation_; }
 
 private:
     void addComponentItems(QMenu& menu);
@@ -37,6 +40,7 @@ private:
     QAction* grid_;
     std::array<QAction*, 4> components_{};  // by ComponentStyle
     QAction* angles_;
+    QAction* presentation_;
 };
 
 }  // namespace fendrel

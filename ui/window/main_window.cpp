@@ -30,10 +30,12 @@
 #include "ui/figure/values_panel.h"
 #include "ui/figure/vector_label.h"
 #include "ui/menus/file_menu.h"
+#include "ui/menus/help_menu.h"
 #include "ui/menus/menu_bar_key.h"
 #include "ui/menus/own_menu.h"
 #include "ui/menus/picture_actions.h"
 #include "ui/menus/view_menu.h"
+#include "ui/window/presentation_mode.h"
 #include "ui/window/window_icon.h"
 
 namespace fendrel {
@@ -97,14 +99,27 @@ MainWindow::MainWindow()
     useMenuBarByKeyboard(*menuBar());
     canvas_->setFocus();
     edit_.menu().addSeparator();
+    // TRANSLATORS: names the unit of the reference scale ("N"), written after its values.
+    QAction* unit = addOwnItem(edit_.menu(), QStringLiteral("UnitOfMeasure"), toQString(_("Unit of Measure\u2026")));
+    connect(unit, &QAction::triggered, this, [this] {
+        form_.chooseUnit();
+        showStep();
+    });
+    edit_.menu().addSeparator();
     addPictureActions(edit_.menu(), *canvas_);
     view_ = std::make_unique<ViewMenu>(addOwnMenu(*menuBar(), QStringLiteral("View"), toQString(_("View"))), *canvas_, *values_);
     connect(canvas_, &Canvas::viewChanged, this, &MainWindow::render);
     file_ = std::make_unique<FileMenu>(*menuBar(), form_, *view_, *this, [this] { render(); });
+    addHelpMenu(*menuBar(), *this);
     setAcceptDrops(true);
     form_.load();
     render();
     resize(sizeHint());
+    presentation_ = std::make_unique<PresentationMode>(*this, view_->presentationMode(), [this] {
+        values_->setMenuFont(menuBar()->font());
+        render();
+    });
+    presentation_->resume();
 }
 
 // Closing the window takes the focus from the canvas after the form is gone.
@@ -161,7 +176,7 @@ void MainWindow::render() {
     announcer_->render(s, marks);
     std::vector<QRect> markLabels =
         placeMarkLabels(marks, {shown[Vec::A]->geometry(), shown[Vec::B]->geometry(), shown[Vec::R]->geometry()},
-                        QFontMetricsF(markLabelFont(canvas_->font(), units)), units);
+                        QFontMetricsF(markLabelFont(canvas_->font(), units)), units, canvas_->height());
     canvas_->setFigureBox(figureBox(s.lines, shown, units) | marksBox(marks, markLabels, units));
     canvas_->setScene({s.backColor, s.lines, captionUnitsPerWindowUnit(s), std::move(marks), std::move(markLabels)});
     menus_.render(s);

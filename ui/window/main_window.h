@@ -19,6 +19,7 @@ class FigureAnnouncer;
 class Canvas;
 class FileMenu;
 class FocusRing;
+class PresentationMode;
 class ValuesPanel;
 class VectorLabel;
 class ViewMenu;
@@ -60,6 +61,7 @@ private:
     ValuesPanel* values_ = nullptr;
     std::unique_ptr<ViewMenu> view_;
     std::unique_ptr<FileMenu> file_;
+    std::unique_ptr<PresentationMode> presentation_;
 };
 
 }  // namespace fendrel

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/utf8.h"
+
+namespace fendrel {
+
+std::size_t utf8Length(std::string_view text) {
+    const auto byte = [text](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
+    const unsigned lead = byte(0);
+    if (lead < 0x80) return 1;
+    // The range of the second byte, narrower after some lead bytes; the later ones are 80..BF.
+    unsigned low = 0x80, high = 0xBF;
+    std::size_t length = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+    if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+    if (length == 0 || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
+}
+
+}  // namespace fendrel

@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Fendrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace fendrel {
+
+// How many bytes the UTF-8 character at the start of `text` takes; 0 when they are none
+// (a stray continuation byte, an overlong form, a surrogate, beyond U+10FFFF, cut short).
+std::size_t utf8Length(std::string_view text);
+
+}  // namespace fendrel
