@@ -93,10 +93,13 @@ QFont markLabelFont(QFont font, const WindowUnits& units) {
     return font;
 }
 
-std::vector<QRect> placeMarkLabels(const FigureMarks& marks, const std::vector<QRect>& keepClear,
-                                   const QFontMetricsF& metrics, const WindowUnits& units, int height) {
+std::vector<QRect> placeMarkLabels(const FigureMarks& marks, const std::vector<QRect>& keepClear, const QFont& font,
+                                   const WindowUnits& units, int height) {
+    const std::vector<const MarkLabel*> labels = labelsOf(marks);
+    if (labels.empty()) return {};
+    const QFontMetricsF metrics(markLabelFont(font, units));
     std::vector<QRect> boxes = keepClear;
-    for (const MarkLabel* label : labelsOf(marks)) boxes.push_back(labelBox(*label, metrics, units));
+    for (const MarkLabel* label : labels) boxes.push_back(labelBox(*label, metrics, units));
     moveApart(boxes, height);
     boxes.erase(boxes.begin(), boxes.begin() + static_cast<std::ptrdiff_t>(keepClear.size()));
     return boxes;

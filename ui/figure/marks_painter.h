@@ -12,7 +12,6 @@
 #include "app/figure_marks.h"
 #include "ui/figure/figure_view.h"
 
-class QFontMetricsF;
 class QPainter;
 
 namespace fendrel {
@@ -21,10 +20,11 @@ namespace fendrel {
 QFont markLabelFont(QFont font, const WindowUnits& units);
 
 // Where the marks' labels stand, in pixels, in the order of the marks (components, then
-// angles): each beside its point, then moved clear of the boxes `keepClear` (the name labels)
-// and of one another as the name labels are (moveApart, inside the canvas's `height`).
-std::vector<QRect> placeMarkLabels(const FigureMarks& marks, const std::vector<QRect>& keepClear,
-                                   const QFontMetricsF& metrics, const WindowUnits& units, int height);
+// angles): each beside its point in the canvas's `font` (markLabelFont gives their size),
+// then moved clear of the boxes `keepClear` (the name labels) and of one another as the name
+// labels are (moveApart, inside the canvas's `height`).
+std::vector<QRect> placeMarkLabels(const FigureMarks& marks, const std::vector<QRect>& keepClear, const QFont& font,
+                                   const WindowUnits& units, int height);
 
 // The box around the marks and their labels (placed as above), in window units; the axes,
 // which cross the whole canvas, are no part of it.

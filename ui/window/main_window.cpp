@@ -10,7 +10,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
@@ -176,7 +175,7 @@ void MainWindow::render() {
     announcer_->render(s, marks);
     std::vector<QRect> markLabels =
         placeMarkLabels(marks, {shown[Vec::A]->geometry(), shown[Vec::B]->geometry(), shown[Vec::R]->geometry()},
-                        QFontMetricsF(markLabelFont(canvas_->font(), units)), units, canvas_->height());
+                        canvas_->font(), units, canvas_->height());
     canvas_->setFigureBox(figureBox(s.lines, shown, units) | marksBox(marks, markLabels, units));
     canvas_->setScene({s.backColor, s.lines, captionUnitsPerWindowUnit(s), std::move(marks), std::move(markLabels)});
     menus_.render(s);
