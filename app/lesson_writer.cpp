@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include <nlohmann/json.hpp>
@@ -131,7 +132,9 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
         lesson["view"] = {{"zoom", number(view->zoom)},
                           {"fitToWindow", view->fitToWindow},
                           {"arrowHeads", view->arrowHeads},
-                          {"grid", view->grid}};
+                          {"grid", view->grid},
+                          {"components", kComponentStyleNames[static_cast<std::size_t>(view->components)]},
+                          {"angles", view->angles}};
     return withFlatArrays(lesson.dump(2)) + "\n";
 }
 

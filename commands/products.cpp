@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
+#include <string_view>
 
 #include "commands/commands.h"
+#include "commands/products.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
 #include "model/shown_number.h"
@@ -23,6 +25,9 @@ double scalarProduct(const FormState& s, Vec first, Vec second) {
     return round2(static_cast<double>(a[Axis::X]) * b[Axis::X] + static_cast<double>(a[Axis::Y]) * b[Axis::Y]);
 }
 
+// "°", or "r" for radians: written right after each angle of the report.
+std::string_view reportUnit(bool radMode);
+
 // "A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  0"
 std::string productLine(const FormState& s, Vec first, Vec second, double angle) {
     const Vars& v = s.vars;
@@ -38,13 +43,18 @@ std::string productLine(const FormState& s, Vec first, Vec second, double angle)
                  {"firstMagnitude", shownNumber(round2(v.magnitude[first].read()))},
                  {"secondMagnitude", shownNumber(round2(v.magnitude[second].read()))},
                  {"angle", shownNumber(angle)},
-                 // TRANSLATORS: the unit after an angle of the products report, in radians.
-                 {"unit", v.radMode ? _(C_("radians in the products report", "r"))
-                                    : _(C_("degrees in the products report", "\u00B0"))},
+                 {"unit", reportUnit(v.radMode)},
                  {"product", shownNumber(scalarProduct(s, first, second))}});
 }
 
+std::string_view reportUnit(bool radMode) {
+    // TRANSLATORS: the unit after an angle of the products report, in radians.
+    return radMode ? _(C_("radians in the products report", "r")) : _(C_("degrees in the products report", "\u00B0"));
+}
+
 }  // namespace
+
+std::string reportAngle(double angle, bool radMode) { return shownNumber(angle) + std::string(reportUnit(radMode)); }
 
 void productsClick(FormState& s, Host& host, Vec) {
     const Vars& v = s.vars;

@@ -37,8 +37,8 @@ std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode, s
     // angle's unit as translated above. Another separator keeps the two numbers apart where
     // the decimal separator is a comma ("A= 3298,48; 67,17°").
     static const Pattern pattern(N_("{vector}={magnitude},{angle}{unit}"), {"vector", "magnitude", "angle", "unit"});
-    return pattern({letter(v), inScale(shownNumber(round2(magnitude)), unit), shownNumber(round2(angle)),
-                    unitSuffix(radMode)});
+    const CaptionAngle shown = captionAngle(angle, radMode);
+    return pattern({letter(v), inScale(shownNumber(round2(magnitude)), unit), shown.number, shown.unit});
 }
 
 // "Ay=-3240": the caption of a component item, with `unit` after its value.
@@ -82,6 +82,8 @@ void showInReferenceUnits(FormState& s, Vec reference, std::string_view unit) {
 }
 
 }  // namespace
+
+CaptionAngle captionAngle(double angle, bool radMode) { return {shownNumber(round2(angle)), unitSuffix(radMode)}; }
 
 void convertToReferenceScale(FormState& s, std::string_view unit) {
     for (Vec v : kVectors) {
