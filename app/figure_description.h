@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/figure_marks.h"
 #include "model/state.h"
 #include "model/translation.h"
 
@@ -19,8 +20,10 @@ inline constexpr std::string_view kFigureName = N_("Vectors");
 std::string vectorName(Vec v);
 
 // The vector menu's caption and its two component captions, joined by "; ", and "; locked"
-// while the menu is disabled: "A= 4200, 90°; Ax= 0; Ay= 4200".
-std::string vectorDescription(const FormState& s, Vec v);
+// while the menu is disabled: "A= 4200, 90°; Ax= 0; Ay= 4200". Then what the view draws of
+// it besides its arrow: "; components drawn: Ay= 4200", "; angle drawn: 90°", and for A
+// and B "; angle between A and B drawn: 90°".
+std::string vectorDescription(const FormState& s, Vec v, const FigureMarks& drawn);
 
 // The vector the arrow keys move.
 bool isSelected(const FormState& s, Vec v);

@@ -26,6 +26,8 @@ inline constexpr std::string_view kLessonSuffix = ".fendrel";
 // The words the file uses for the layout of B and for the angle unit.
 inline constexpr std::array<std::string_view, 2> kLayoutNames{"parallelogram", "triangle"};
 inline constexpr std::array<std::string_view, 2> kAngleUnitNames{"degrees", "radians"};
+// The words of the view for the ways of drawing the components, by ComponentStyle.
+inline constexpr std::array<std::string_view, 4> kComponentStyleNames{"off", "triangle", "fromTail", "onAxes"};
 
 struct Lesson {
     FormState state;

@@ -261,6 +261,10 @@ std::optional<ViewSettings> readView(const std::optional<Field>& f) {
     view.fitToWindow = (*f)["fitToWindow"].flag();
     view.arrowHeads = (*f)["arrowHeads"].flag();
     view.grid = (*f)["grid"].flag();
+    // A view saved before the components and angles were drawn draws neither.
+    if (const auto components = f->optional("components"))
+        view.components = static_cast<ComponentStyle>(components->oneOf(kComponentStyleNames));
+    if (const auto angles = f->optional("angles")) view.angles = angles->flag();
     return view;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -166,7 +167,9 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
         lesson["view"] = {{"zoom", number(view->zoom)},
                           {"fitToWindow", view->fitToWindow},
                           {"arrowHeads", view->arrowHeads},
-                          {"grid", view->grid}};
+                          {"grid", view->grid},
+                          {"components", kComponentStyleNames[static_cast<std::size_t>(view->components)]},
+                          {"angles", view->angles}};
     if (s.task) lesson["task"] = task(*s.task);
     return withFlatArrays(lesson.dump(2)) + "\n";
 }

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
+#include <string_view>
 
 #include "commands/commands.h"
+#include "commands/products.h"
 #include "model/captions.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
@@ -24,14 +26,11 @@ double scalarProduct(const FormState& s, Vec first, Vec second) {
     return round2(static_cast<double>(a[Axis::X]) * b[Axis::X] + static_cast<double>(a[Axis::Y]) * b[Axis::Y]);
 }
 
-// A vector the task hides: the state as shown lists only those still hidden.
-bool hidden(const FormState& s, Vec v) { return s.task && s.task->hidden[v]; }
-
 // "A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  0"; each number about a hidden vector "?".
 std::string productLine(const FormState& s, Vec first, Vec second, double angle) {
     const Vars& v = s.vars;
-    const auto magnitude = [&](Vec w) { return hidden(s, w) ? std::string(kHiddenNumber) : shownNumber(round2(v.magnitude[w].read())); };
-    const bool either = hidden(s, first) || hidden(s, second);
+    const auto magnitude = [&](Vec w) { return s.hides(w) ? std::string(kHiddenNumber) : shownNumber(round2(v.magnitude[w].read())); };
+    const bool either = s.hides(first) || s.hides(second);
     // TRANSLATORS: one line of the scalar products report, "A x B x Cos(AB)=  4200 x  3240 x
     // Cos( 90°)=  0": {first} and {second} are two vectors' letters, {firstMagnitude} and
     // {secondMagnitude} their magnitudes, {angle} the angle between them and {unit} its unit
@@ -44,13 +43,18 @@ std::string productLine(const FormState& s, Vec first, Vec second, double angle)
                  {"firstMagnitude", magnitude(first)},
                  {"secondMagnitude", magnitude(second)},
                  {"angle", either ? std::string(kHiddenNumber) : shownNumber(angle)},
-                 // TRANSLATORS: the unit after an angle of the products report, in radians.
-                 {"unit", v.radMode ? _(C_("radians in the products report", "r"))
-                                    : _(C_("degrees in the products report", "\u00B0"))},
+                 {"unit", reportUnit(v.radMode)},
                  {"product", either ? std::string(kHiddenNumber) : shownNumber(scalarProduct(s, first, second))}});
 }
 
 }  // namespace
+
+std::string_view reportUnit(bool radMode) {
+    // TRANSLATORS: the unit after an angle of the products report, in radians.
+    return radMode ? _(C_("radians in the products report", "r")) : _(C_("degrees in the products report", "\u00B0"));
+}
+
+std::string reportAngle(double angle, bool radMode) { return shownNumber(angle) + std::string(reportUnit(radMode)); }
 
 void productsClick(FormState& s, Host& host, Vec) {
     const Vars& v = s.vars;

@@ -67,6 +67,8 @@ PerAxis<float> measuredComponents(const Line& l) { return {{l.x2 - l.x1, (l.y2 -
 
 void refreshQuantities(FormState& s) { refresh(s, {}); }
 
+CaptionAngle captionAngle(double angle, bool radMode) { return {shownNumber(round2(angle)), angleUnitSuffix(radMode)}; }
+
 void convertToReferenceScale(FormState& s, std::string_view unit) {
     const std::optional<Vec> reference = referenceVector(s);
     const double k = s.vars.referenceConstant.read();
@@ -83,7 +85,7 @@ void convertToReferenceScale(FormState& s, std::string_view unit) {
         const bool magnitudeScaled = reference && magnitudeInScale(s, v, *reference);
         s.menu(vectorMenu(v, VectorItem::Title)).caption =
             vectorCaption(v, inScale(shownNumber(shown.magnitude), magnitudeScaled ? unit : ""),
-                          shownNumber(shown.direction), s.vars.radMode);
+                          captionAngle(shown.direction, s.vars.radMode).number, s.vars.radMode);
         for (Axis axis : kAxes)
             s.menu(componentItem(v, axis)).caption =
                 componentCaption(v, axis, inScale(shownNumber(s.vars.components[v][axis]), componentScaled[axis] ? unit : ""));
@@ -117,7 +119,7 @@ PerVector<VectorCaptions> viewCaptions(const FormState& s) {
     PerVector<VectorCaptions> captions = captionsOf(withUnit);
     const PerVector<VectorCaptions> asShown = captionsOf(s);
     for (Vec v : kVectors)
-        if (s.task && s.task->hidden[v]) captions[v] = asShown[v];  // its numbers read "?" there
+        if (s.hides(v)) captions[v] = asShown[v];  // its numbers read "?" there
     return captions;
 }
 

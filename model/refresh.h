@@ -14,6 +14,14 @@ namespace fendrel {
 // between the vectors and the display scale.
 void refreshQuantities(FormState& s);
 
+// An angle as a vector's caption writes it: the number, 2-decimal rounded in the display
+// format with the language's separator (" 90", " 1.57"), and the unit after it ("°", " r").
+struct CaptionAngle {
+    std::string number;
+    std::string_view unit;
+};
+CaptionAngle captionAngle(double angle, bool radMode);
+
 // A line's components as the refresh measures them, in single precision: x2 − x1, and
 // y1 − y2 (y counts upwards) taken as −(y2 − y1), so a level line's y is −0.
 PerAxis<float> measuredComponents(const Line& l);

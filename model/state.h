@@ -91,6 +91,9 @@ struct FormState {
     bool enabled(Menu m) const { return menu(m).enabled; }
     bool checked(Menu m) const { return menu(m).checked; }
     bool modeB() const { return checked(Menu::ModeB); }
+    // Whether the task hides the vector's numbers; in the state as shown (app/task_progress.h)
+    // the task lists only the vectors still hidden.
+    bool hides(Vec v) const { return task && task->hidden[v]; }
 
     friend bool operator==(const FormState&, const FormState&) = default;
 };

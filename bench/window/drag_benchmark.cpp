@@ -1,5 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <initializer_list>
+
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,11 +13,14 @@
 
 namespace {
 
-// The window with a left-button press on the canvas, away from the labels.
+// The window, with the View items named chosen, and a left-button press on the canvas, away
+// from the labels.
 class DragSession {
 public:
-    DragSession() {
+    explicit DragSession(std::initializer_list<const char*> viewItems = {}) {
         window_.show();
+        QApplication::processEvents();
+        for (const char* item : viewItems) window_.findChild<QAction*>(QString::fromLatin1(item))->trigger();
         QApplication::processEvents();
         canvas_ = window_.findChild<QWidget*>(QStringLiteral("canvas"));
         send(QEvent::MouseButtonPress, QPointF(100, 400), Qt::LeftButton);
@@ -48,9 +54,10 @@ void TipDragEvent(benchmark::State& state) {
 }
 BENCHMARK(TipDragEvent)->Unit(benchmark::kMicrosecond);
 
-// The same, then every update the event left pending (the menu bar's captions included).
-void TipDragEventWholeWindow(benchmark::State& state) {
-    DragSession session;
+// The same, then every update the event left pending (the menu bar's captions included),
+// with the View items named chosen.
+void dragThroughTheWholeWindow(benchmark::State& state, std::initializer_list<const char*> viewItems) {
+    DragSession session(viewItems);
     int step = 0;
     for (auto _ : state) {
         session.moveTip(step++);
@@ -58,7 +65,16 @@ void TipDragEventWholeWindow(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
+
+void TipDragEventWholeWindow(benchmark::State& state) { dragThroughTheWholeWindow(state, {}); }
 BENCHMARK(TipDragEventWholeWindow)->Unit(benchmark::kMicrosecond);
+
+// With all the view draws besides the arrows: the components on the axes, with the axes, the
+// angles' arcs, the labels of both and the arrow heads.
+void TipDragEventWholeWindowComponentsAnglesHeads(benchmark::State& state) {
+    dragThroughTheWholeWindow(state, {"ComponentsOnAxes", "Angles", "ArrowHeads"});
+}
+BENCHMARK(TipDragEventWholeWindowComponentsAnglesHeads)->Unit(benchmark::kMicrosecond);
 
 // Right and Left in turn on the canvas, each a step of A's tip, measured as the drag above.
 void ArrowKeyEventWholeWindow(benchmark::State& state) {

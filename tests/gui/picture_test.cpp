@@ -58,6 +58,21 @@ TEST_F(PictureTest, SvgDrawsTheGridAndHeadsAsShapesNotPixels) {
     for (QPoint at : {QPoint(48, 20), QPoint(245, 64)}) EXPECT_EQ(drawn.pixelColor(at), shown.pixelColor(at)) << at.x();
 }
 
+TEST_F(PictureTest, SvgCarriesTheComponentsDashesAndLabelsAsTheViewShowsThem) {
+    action("ComponentsTriangle").trigger();
+    const QByteArray svg = pictureSvg(canvas());
+    for (const char* text : {"Ay= 4200", "Bx= 3240", "Rx= 3240", "Ry= 4200"}) EXPECT_TRUE(svg.contains(text)) << text;
+    // Along R's y, up from B's tip to R's: dashes and gaps alike in the drawing and on the canvas.
+    const QImage shown = paintedCanvas(), drawn = rendered(svg);
+    int dashes = 0;
+    for (int y = 100; y < 300; ++y) {
+        const QPoint at(464, y);
+        EXPECT_EQ(drawn.pixelColor(at), shown.pixelColor(at)) << y;
+        dashes += shown.pixelColor(at) != shown.pixelColor(2, 2) && shown.pixelColor(at - QPoint(0, 1)) == shown.pixelColor(2, 2);
+    }
+    EXPECT_GE(dashes, 10);
+}
+
 TEST_F(PictureTest, CopyPutsBothFormatsOnTheClipboard) {
     action("CopyPicture").trigger();
     const QMimeData* data = QApplication::clipboard()->mimeData();

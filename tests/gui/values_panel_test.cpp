@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/contrast.h"
+#include "app/figure_texts.h"
 #include "app/initial_form.h"
 #include "model/refresh.h"
 #include "ui/base/qt_text.h"
@@ -68,6 +69,12 @@ TEST(ValuesPanel, LargeAsTheZoomAndReadableOnEveryBackgroundWithTheMenusCaptions
             }
         }
         EXPECT_EQ(QAccessible::queryAccessibleInterface(caption(Vec::R))->text(QAccessible::Name), caption(Vec::R)->text());
+        // Below the columns, R's components as sums, as readable as R's own texts.
+        for (Axis a : kAxes) {
+            QLabel& sum = *panel.findChildren<QLabel*>()[12 + static_cast<int>(a)];
+            EXPECT_EQ(sum.text(), toQString(componentSumLine(s, a)));
+            EXPECT_GE(contrastRatio(inkOf(sum, background).strongest, background), ValuesPanel::kContrast);
+        }
     }
 }
 

@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdlib>
 
+#include <QFile>
 #include <QInputDialog>
+#include <QTemporaryDir>
+
+#include "app/contrast.h"
+#include "app/figure_marks.h"
 
 #include "modal_answer.h"
 #include "ui/base/colors.h"
@@ -69,9 +74,11 @@ TEST_F(ViewTest, ViewAndEditMenusHoldTheirItemsWithEverythingOffAtStart) {
     for (QAction* a : menu("View").actions())
         if (!a->isSeparator()) viewItems << a->text();
     EXPECT_EQ(edit, QStringList({"Undo", "Redo", "", "Unit of Measure…", "", "Copy Picture", "Save Picture…"}));
-    EXPECT_EQ(viewItems, QStringList({"Zoom In", "Zoom Out", "Actual Size", "Fit to Window", "Arrow Heads", "Grid", "Values",
-                                      "Presentation Mode"}));
-    for (const char* item : {"FitToWindow", "ArrowHeads", "Grid", "PresentationMode"}) EXPECT_FALSE(action(item).isChecked()) << item;
+    EXPECT_EQ(viewItems, QStringList({"Zoom In", "Zoom Out", "Actual Size", "Fit to Window", "Arrow Heads", "Grid",
+                                      "Components", "Angles", "Values", "Presentation Mode"}));
+    for (const char* item : {"FitToWindow", "ArrowHeads", "Grid", "Angles", "PresentationMode"})
+        EXPECT_FALSE(action(item).isChecked()) << item;
+    EXPECT_TRUE(action("ComponentsOff").isChecked());
     EXPECT_TRUE(action("Values").isChecked());
     EXPECT_EQ(view().zoom(), 1.0);
 }
@@ -141,12 +148,12 @@ TEST_F(ViewTest, ZoomStepsKeepTheFiguresCentreAndFittingFramesItWhenChosenAndAft
     action("FitToWindow").trigger();
     const ModalAnswer answer([](QWidget& modal) {
         auto& dialog = dynamic_cast<QInputDialog&>(modal);
-        dialog.setTextValue(QStringLiteral("12000"));
+        dialog.setTextValue(QStringLiteral("8000"));
         dialog.accept();
     });
     action("SizeA").trigger();
     ASSERT_TRUE(answer.answered());
-    EXPECT_NEAR(window.state().vars.magnitude[Vec::A].read(), 12000, 0.01);
+    EXPECT_NEAR(window.state().vars.magnitude[Vec::A].read(), 8000, 0.01);
     EXPECT_TRUE(action("FitToWindow").isChecked());
     EXPECT_TRUE(QRectF(canvas().rect()).adjusted(20, 20, -20, -20).contains(figureOnCanvas()));
 }
@@ -200,6 +207,71 @@ TEST_F(ViewTest, ArrowHeadsOnlyWhenChosen) {
     EXPECT_TRUE(colourNear(paintedCanvas(), QPointF(456.5, 339), kColourB));
     action("ArrowHeads").trigger();
     EXPECT_FALSE(colourNear(paintedCanvas(), besideTip, kColourA));
+}
+
+// A = (1280, 3040), B = (3000, 1000) from the common tail, on each start-up background: the
+// components of A and B in each way of drawing them, as dashes in the vectors' colours
+// made readable, where nothing else is drawn (R's run under theirs, A's over B's).
+TEST_F(ViewTest, ComponentsAreDashedWhereEachWayOfDrawingThemPutsThemAndStandOutFromEveryBackground) {
+    struct Dash {
+        Vec v;
+        QPointF at;  // window units, on the dash
+        bool level;  // along a row of pixels, or else a column
+    };
+    struct Style {
+        const char* name;
+        std::vector<Dash> dashes;
+    };
+    const Dash triangleAy{Vec::A, {5000, 3520}, false}, triangleBy{Vec::B, {6720, 4540}, false};
+    const std::vector<Style> styles{
+        {"triangle", {triangleAy, triangleBy}},
+        {"fromTail", {{Vec::A, {3720, 3000}, false}, {Vec::B, {6000, 5040}, true}}},
+        {"onAxes", {{Vec::A, {4360, 5160}, true}, {Vec::B, {3480, 4540}, false}}},  // beside the axes
+    };
+    QTemporaryDir dir;
+    for (Color background : {0x404040u, 0x800000u, 0x000080u}) {
+        for (const Style& style : styles) {
+            const QString file = dir.filePath(QStringLiteral("figure.fendrel"));
+            QFile lesson(file);
+            ASSERT_TRUE(lesson.open(QIODevice::WriteOnly));
+            lesson.write(QStringLiteral(
+                R"({"format": "fendrel-lesson", "version": 1, "origin": [3720, 5040], "vectors": {
+                    "A": {"tip": [5000, 2000], "locked": false, "reference": false, "label": {"bold": true, "size": 12}},
+                    "B": {"tip": [6720, 4040], "locked": false, "reference": false, "label": {"bold": false, "size": 9.75}},
+                    "R": {"tip": [8000, 1000], "locked": true, "reference": false, "label": {"bold": false, "size": 9.75}}},
+                  "layout": "parallelogram", "selected": "A", "angleUnit": "degrees", "constant": null,
+                  "background": %1, "labelStacking": ["A", "R", "B"], "view": {"zoom": 1, "fitToWindow": false,
+                  "arrowHeads": false, "grid": false, "components": "%2", "angles": false}})")
+                             .arg(background)
+                             .arg(QString::fromLatin1(style.name))
+                             .toUtf8());
+            lesson.close();
+            window.openLesson(file);
+            ASSERT_EQ(window.state().backColor, background);
+            const QImage image = paintedCanvas();
+            const auto along = [&](const Dash& d, QColor colour) {
+                Across a;  // pixels of the colour, and of the background, within 8 pixels of the point
+                const QPoint centre = (d.at / 15).toPoint();
+                for (int i = -8; i <= 8; ++i) {
+                    const QColor c = image.pixelColor(centre + (d.level ? QPoint(i, 0) : QPoint(0, i)));
+                    a.exact += c == colour;
+                    a.covered += c != toQColor(background);
+                }
+                return a;
+            };
+            for (const Dash& d : style.dashes) {
+                const Color dash = readableOn(window.state().line(d.v).color, background, kMarkContrast);
+                const Across a = along(d, toQColor(dash));
+                EXPECT_GE(a.exact, 5) << style.name << " " << background << " " << letter(d.v);
+                EXPECT_LT(a.covered, 17) << style.name << " " << background << " " << letter(d.v);  // gaps between the dashes
+                EXPECT_GE(contrastRatio(dash, background), 3.0);
+            }
+            // Drawn in no other way: nothing of A's where the triangle puts its y.
+            if (style.name != std::string("triangle")) {
+                EXPECT_EQ(along(triangleAy, toQColor(readableOn(window.state().line(Vec::A).color, background, kMarkContrast))).exact, 0);
+            }
+        }
+    }
 }
 
 TEST_F(ViewTest, GridOnlyWhenChosenEvery500UnitsThroughTheMovingOrigin) {

@@ -14,6 +14,7 @@
 #include "commands/typed_answer.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
+#include "model/shown_sum.h"
 #include "tools/script_host.h"
 
 using namespace fendrel;
@@ -230,4 +231,28 @@ TEST(Magnitude, IsTheSameInEveryBuildForEachVectorAndDirection) {
         for (Vec v : kVectors)
             EXPECT_EQ(s.vars.magnitude[v], Number::dbl(6154.858891028885)) << letter(v);
     }
+}
+
+// Decimals as the display format writes them, added exactly: never in binary floating point
+// (0.1 + 0.2 is not 0.3 there), and in whatever digits a single or a double shows.
+TEST(ShownSum, AddsTheShownDecimalsExactly) {
+    const struct {
+        Number first, second, sum;
+        bool addsUp;
+    } cases[] = {
+        {Number::dbl(0.1), Number::dbl(0.2), Number::dbl(0.3), true},
+        {Number::single(1.1f), Number::single(2.2f), Number::single(3.3f), true},
+        {Number::dbl(2.72), Number::dbl(6.88), Number::dbl(9.59), false},
+        {Number::dbl(-1.25), Number::dbl(3.5), Number::dbl(2.25), true},
+        {Number::single(-0.0f), Number::dbl(0), Number::single(0), true},
+        // " 123456.8" each, seven digits of a single: shown, .01 more is no longer the sum.
+        {Number::single(123456.78f), Number::single(0.01f), Number::single(123456.79f), false},
+        {Number::single(123456.7f), Number::single(0.1f), Number::single(123456.8f), true},
+        {Number::dbl(1e20), Number::dbl(5e19), Number::dbl(1.5e20), true},   // " 1E+20" + " 5E+19"
+        {Number::dbl(1e300), Number::dbl(0.01), Number::dbl(1e300), false},
+        {Number::dbl(INFINITY), Number::dbl(0), Number::dbl(INFINITY), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(addsUpAsShown(c.first, c.second, c.sum), c.addsUp)
+            << display(c.first) << " +" << display(c.second) << " =" << display(c.sum);
 }

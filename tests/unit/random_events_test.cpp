@@ -50,6 +50,13 @@ TEST(RandomEvents, ALessonFileGivesBackTheWindowItWasSavedFrom) {
     minusZero.load();
     minusZero.mouseMove(1, 0, -0.0f, 100);
     ASSERT_EQ(roundTrip(minusZero.state()), "");
+    // Each way of drawing the components, with the angles and without, comes back with it.
+    for (ComponentStyle style : {ComponentStyle::Off, ComponentStyle::Triangle, ComponentStyle::FromTail, ComponentStyle::OnAxes}) {
+        for (bool angles : {false, true}) {
+            const ViewSettings view{2.5, false, true, false, style, angles};
+            EXPECT_EQ(lessonFromText(lessonText(minusZero.state(), view)).view, view);
+        }
+    }
     for (unsigned seed = 101; seed <= 110; ++seed) {
         const std::vector<std::uint8_t> bytes = randomBytes(seed);
         ByteReader reader(bytes.data(), bytes.size());

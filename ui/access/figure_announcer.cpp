@@ -48,13 +48,13 @@ const FigureAnnouncer* FigureAnnouncer::of(const QObject& canvas) {
     return canvas.findChild<const FigureAnnouncer*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void FigureAnnouncer::render(const FormState& s) {
+void FigureAnnouncer::render(const FormState& s, const FigureMarks& drawn) {
     const WindowUnits units = canvas_.units();
     for (Vec v : kVectors) {
         const Line& l = s.line(v);
         const QPointF tail = units.toPixels(l.x1, l.y1);
         const QPointF tip = units.toPixels(l.x2, l.y2);
-        shown_[v] = {toQString(vectorName(v)), toQString(vectorDescription(s, v)), isSelected(s, v),
+        shown_[v] = {toQString(vectorName(v)), toQString(vectorDescription(s, v, drawn)), isSelected(s, v),
                      QRectF(tail, tip).normalized().toAlignedRect()};
     }
     for (Vec v : kVectors) {

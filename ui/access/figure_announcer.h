@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+#include "app/figure_marks.h"
 #include "model/state.h"
 
 namespace fendrel {
@@ -30,7 +31,8 @@ public:
     explicit FigureAnnouncer(Canvas& canvas);
     static const FigureAnnouncer* of(const QObject& canvas);
 
-    void render(const FormState& s);
+    // Takes the state and what the view draws of it besides the arrows.
+    void render(const FormState& s, const FigureMarks& drawn);
     const Vector& vector(Vec v) const { return shown_[v]; }
 
 private:

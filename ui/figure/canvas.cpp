@@ -35,10 +35,9 @@ Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void Canvas::setScene(Color background, const PerVector<Line>& lines, double captionScale) {
-    const Scene scene{background, lines, captionScale};
+void Canvas::setScene(Scene scene) {
     if (scene == scene_) return;
-    scene_ = scene;
+    scene_ = std::move(scene);
     update();
 }
 

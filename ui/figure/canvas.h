@@ -23,9 +23,8 @@ class Canvas : public QWidget {
 public:
     explicit Canvas(QWidget* parent);
 
-    // Takes what to paint, with the captions' unit for the grid (caption units per window
-    // unit); schedules a repaint only when it differs from what is shown.
-    void setScene(Color background, const PerVector<Line>& lines, double captionScale);
+    // Takes what to paint; schedules a repaint only when it differs from what is shown.
+    void setScene(Scene scene);
 
     // The box around the lines and labels, in window units: what framing and zooming keep
     // in view.

@@ -10,6 +10,7 @@
 #include "ui/figure/arrow_head.h"
 #include "ui/figure/grid_painter.h"
 #include "ui/figure/grid_spacing.h"
+#include "ui/figure/marks_painter.h"
 #include "ui/figure/segment_clip.h"
 
 namespace fendrel {
@@ -61,7 +62,9 @@ void paintScene(QPainter& painter, const QRectF& area, const Scene& scene, const
                 const WindowUnits& units) {
     paintBackground(painter, area, scene, view.grid, units);
     painter.setRenderHint(QPainter::Antialiasing);
+    paintMarks(painter, area, scene.marks, toQColor(scene.background), view.arrowHeads, units);
     for (const Line& line : scene.lines) paintLine(painter, area, line, view.arrowHeads, units);
+    paintMarkLabels(painter, area, scene.marks, scene.markLabels, toQColor(scene.background), units);
 }
 
 }  // namespace fendrel

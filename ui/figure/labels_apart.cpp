@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/figure/labels_apart.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <optional>
 #include <tuple>
@@ -41,15 +42,21 @@ int clearTop(const QRect& at, const std::vector<QRect>& above, int height) {
 
 }  // namespace
 
+void moveApart(std::span<QRect> boxes, int height) {
+    std::vector<QRect> above;
+    for (QRect& box : boxes) {
+        box.moveTop(clearTop(box, above, height));
+        above.push_back(box);
+    }
+}
+
 void drawLabelsApart(const PerVector<QWidget*>& labels, const std::array<Vec, 3>& stacking) {
     // From the top down, each label clear of those above it as they are drawn.
-    std::vector<QRect> above;
-    for (auto v = stacking.rbegin(); v != stacking.rend(); ++v) {
-        QWidget& label = *labels[*v];
-        const int height = label.parentWidget() ? label.parentWidget()->height() : 0;
-        label.move(label.x(), clearTop(label.geometry(), above, height));
-        above.push_back(label.geometry());
-    }
+    std::array<QRect, 3> boxes;
+    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = labels[stacking[boxes.size() - 1 - i]]->geometry();
+    const QWidget* canvas = labels[stacking.back()]->parentWidget();
+    moveApart(boxes, canvas ? canvas->height() : 0);
+    for (std::size_t i = 0; i < boxes.size(); ++i) labels[stacking[boxes.size() - 1 - i]]->move(boxes[i].topLeft());
 }
 
 }  // namespace fendrel

@@ -3,12 +3,21 @@
 #pragma once
 
 #include <array>
+#include <span>
+
+#include <QRect>
 
 #include "model/state.h"
 
 class QWidget;
 
 namespace fendrel {
+
+// Moves each box in turn, where one before it would cover it or come closer than the focus
+// ring's width, up or down to the nearest place clear of every box before it: inside the
+// canvas's `height` first when it stood inside, then the least move, a tie going down. The
+// first box stays where it is.
+void moveApart(std::span<QRect> boxes, int height);
 
 // Moves each label that a label above it in the stacking (bottom to top) would cover, or come
 // closer to than the focus ring's width, up or down to the nearest place clear of every

@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include "app/contrast.h"
+#include "app/figure_texts.h"
 #include "model/refresh.h"
 #include "model/translation.h"
 #include "ui/base/colors.h"
@@ -18,7 +19,8 @@ namespace fendrel {
 namespace {
 
 constexpr int kMargin = 8;  // pixels around the texts
-constexpr int kRows = 4;    // caption, x and y components, locked
+constexpr int kColumnRows = 4;  // caption, x and y components, locked
+constexpr int kRows = kColumnRows + 2;  // then R's x and y as sums, across the columns
 
 QLabel* addText(QWidget& panel) {
     auto* text = new QLabel(&panel);
@@ -39,6 +41,7 @@ ValuesPanel::ValuesPanel(QWidget* parent, const QFont& menuFont) : QWidget(paren
         for (QLabel*& component : t.components) component = addText(*this);
         t.locked = addText(*this);
     }
+    for (QLabel*& sum : sums_) sum = addText(*this);
     if (parent) parent->installEventFilter(this);
     sizeType();
 }
@@ -69,18 +72,22 @@ void ValuesPanel::placeTexts() {
         for (QLabel* text : t.all())
             text->setGeometry(left, kMargin + rowHeight * row++, columnWidth(), rowHeight);
     }
+    for (Axis a : kAxes)
+        sums_[a]->setGeometry(kMargin, kMargin + rowHeight * (kColumnRows + static_cast<int>(a)), 3 * columnWidth(), rowHeight);
 }
 
-// Every text whole in its column: at the panel's size, or all a size smaller where the widest
-// would not fit (a long caption at a large zoom). The panel keeps its height meanwhile.
+// Every text whole in its column, the sums across all three: at the panel's size, or all a
+// size smaller where the widest would not fit (a long caption at a large zoom). The panel
+// keeps its height meanwhile.
 void ValuesPanel::fitTexts() {
     QFont fitted = font();
-    const auto widest = [this](const QFont& f) {
+    const auto widest = [this](const QFont& f) {  // as wide as a column holds
         const QFontMetrics metrics(f);
         int widest = 0;
         for (const Texts& t : texts_)
             for (const QLabel* text : t.all())
                 widest = std::max(widest, metrics.horizontalAdvance(text->text()));
+        for (const QLabel* sum : sums_) widest = std::max(widest, (metrics.horizontalAdvance(sum->text()) + 2) / 3);
         return widest;
     };
     const int room = columnWidth(), wanted = widest(fitted);
@@ -91,6 +98,7 @@ void ValuesPanel::fitTexts() {
     if (fitted == textFont_) return;
     for (const Texts& t : texts_)
         for (QLabel* text : t.all()) text->setFont(fitted);
+    for (QLabel* sum : sums_) sum->setFont(fitted);
     textFont_ = fitted;
 }
 
@@ -135,6 +143,7 @@ void ValuesPanel::render(const FormState& s, double zoom) {
         // dragged or edited until another vector is locked).
         t.locked->setText(s.enabled(vectorMenu(v, VectorItem::Title)) ? QString() : toQString(_("locked")));
     }
+    for (Axis a : kAxes) sums_[a]->setText(toQString(componentSumLine(s, a)));
     fitTexts();
 }
 
@@ -147,6 +156,8 @@ void ValuesPanel::showColours(const Colours& colours) {
         text.setColor(QPalette::WindowText, toQColor(readableOn(colours.vectors[v], colours.background, kContrast)));
         const Texts& t = texts_[v];
         for (QLabel* label : t.all()) label->setPalette(text);
+        if (v == Vec::R)
+            for (QLabel* sum : sums_) sum->setPalette(text);
     }
     coloursShown_ = colours;
 }

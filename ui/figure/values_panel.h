@@ -16,9 +16,10 @@ namespace fendrel {
 // The strip below the figure that shows, large enough for a classroom, what each vector's
 // menu shows: its caption, its components (with the unit of the reference scale, see
 // viewCaptions) and whether it is locked, in the vector's own colour (made readable where
-// needed) on the figure's background. Every text shows whole: the panel takes at most
+// needed) on the figure's background; below them, across the columns, R's two components as
+// the sums of A's and B's, in R's colour. Every text shows whole: the panel takes at most
 // kShareOfHeight of the height, and the texts all shrink while the widest would not fit its
-// column.
+// place.
 class ValuesPanel : public QWidget {
 public:
     // `menuFont` is the font of the menu bar, which the panel's text outgrows.
@@ -65,6 +66,7 @@ private:
 
     QFont menuFont_;
     PerVector<Texts> texts_{};
+    PerAxis<QLabel*> sums_{};
     double zoom_ = 1;
     QFont font_;      // the panel's, from the zoom and the room
     QFont textFont_;  // the texts', the panel's own unless the widest must be smaller

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <functional>
 
 #include "ui/figure/figure_view.h"
@@ -15,8 +16,9 @@ namespace fendrel {
 class Canvas;
 
 // The window's own "View" menu: zoom in and out in steps, actual size, fitting the figure
-// to the window, arrow heads, the grid, the values panel and presentation mode. It changes
-// how the window shows the figure, never the window logic's state.
+// to the window, arrow heads, the grid, the components, the angles, the values panel and
+// presentation mode. It changes how the window shows the figure, never the window logic's
+// state.
 class ViewMenu {
 public:
     ViewMenu(QMenu& menu, Canvas& canvas, QWidget& values);
@@ -28,6 +30,7 @@ public:
     QAction& presentationMode() { return *presentation_; }
 
 private:
+    void addComponentItems(QMenu& menu);
     void change(const std::function<void(ViewSettings&)>& edit);
     void showMarks();
 
@@ -35,6 +38,8 @@ private:
     QAction* fit_;
     QAction* heads_;
     QAction* grid_;
+    std::array<QAction*, 4> components_{};  // by ComponentStyle
+    QAction* angles_;
     QAction* presentation_;
 };
 

@@ -3,6 +3,8 @@
 #include "ui/window/main_window.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -13,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/figure_marks.h"
 #include "app/lesson.h"
 #include "model/refresh.h"
 #include "model/translation.h"
@@ -22,6 +25,7 @@
 #include "ui/figure/figure_view.h"
 #include "ui/figure/focus_ring.h"
 #include "ui/figure/labels_apart.h"
+#include "ui/figure/marks_painter.h"
 #include "ui/figure/values_panel.h"
 #include "ui/figure/vector_label.h"
 #include "ui/menus/file_menu.h"
@@ -173,7 +177,6 @@ void MainWindow::render() {
                         : caption + QStringLiteral("[*]"));
     // Qt tells the window system again on every call, changed or not.
     if (isWindowModified() != form_.modified()) setWindowModified(form_.modified());
-    canvas_->setScene(s.backColor, s.lines, captionUnitsPerWindowUnit(s));
     const WindowUnits units = canvas_->units();
     for (Vec v : kVectors) labels_[v]->render(s.label(v), units);
     if (stackingShown_ != s.stacking) {
@@ -182,14 +185,19 @@ void MainWindow::render() {
     }
     const PerVector<QWidget*> shown{labels_[Vec::A], labels_[Vec::B], labels_[Vec::R]};
     drawLabelsApart(shown, s.stacking);
-    canvas_->setFigureBox(figureBox(s.lines, shown, units));
+    FigureMarks marks = figureMarks(s, canvas_->view());
+    announcer_->render(s, marks);
+    std::vector<QRect> markLabels =
+        placeMarkLabels(marks, {shown[Vec::A]->geometry(), shown[Vec::B]->geometry(), shown[Vec::R]->geometry()},
+                        canvas_->font(), units, canvas_->height());
+    canvas_->setFigureBox(figureBox(s.lines, shown, units) | marksBox(marks, markLabels, units));
+    canvas_->setScene({s.backColor, s.lines, captionUnitsPerWindowUnit(s), std::move(marks), std::move(markLabels)});
     menus_.render(s, [this](Menu m) { return form_.mayChoose(m); });
     taskBar_->render(s, form_.taskProgress());
     taskMenu_->render();
     values_->render(s, canvas_->zoom());
     edit_.render(form_.history());
     showFocusRing();
-    announcer_->render(s);
 }
 
 void MainWindow::showStep() {
