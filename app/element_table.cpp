@@ -40,7 +40,7 @@ constexpr std::array<Element, kMenuCount - kVectorMenuCount> kOtherElements{{
     // id             name         parent      start-up caption  handler         vector  flags
     {Menu::AngleMode, "AngleMode", {},         kDegreesName,     angleModeClick, {},     kRefreshes},
     // TRANSLATORS: shows the scalar products of the vectors.
-    {Menu::Products,  "Products",  {},         N_("Products"),   productsClick,  {},     0},
+    {Menu::Products,  "Products",  {},         N_("Products"),   productsClick,  {},     kReport},
     // TRANSLATORS: the menu that chooses where B is drawn: from the origin (Mode A, the
     // parallelogram) or from the tip of A (Mode B, the triangle). Name the items by the
     // figures, as a class does ("Parallelogram", "Triangle"), and the menu by what it chooses.
@@ -48,7 +48,7 @@ constexpr std::array<Element, kMenuCount - kVectorMenuCount> kOtherElements{{
     {Menu::ModeA,     "ModeA",     Menu::Mode, N_("Mode A"),     modeAClick,     {},     kGuarded | kCheckable | kChecked},
     {Menu::ModeB,     "ModeB",     Menu::Mode, N_("Mode B"),     modeBClick,     {},     kGuarded | kCheckable},
     // TRANSLATORS: shows who made the program.
-    {Menu::Info,      "Info",      {},         N_("Info"),       infoClick,      {},     0},
+    {Menu::Info,      "Info",      {},         N_("Info"),       infoClick,      {},     kReport},
 }};
 
 // Every element at the place of its id, so that the table reads in menu-bar order.

@@ -11,8 +11,9 @@
 namespace fendrel {
 
 // Disabled or checked at start-up; shows a check mark; the range guard wraps the handler;
-// the handler ends with the quantity refresh, when it does anything.
-enum ElementFlag : unsigned { kDisabled = 1, kChecked = 2, kCheckable = 4, kGuarded = 8, kRefreshes = 16 };
+// the handler ends with the quantity refresh, when it does anything; the handler only
+// reports on the window, and is given the state as shown (a hidden vector reads "?").
+enum ElementFlag : unsigned { kDisabled = 1, kChecked = 2, kCheckable = 4, kGuarded = 8, kRefreshes = 16, kReport = 32 };
 
 // Everything the program knows about one menu element.
 struct Element {

@@ -7,6 +7,7 @@
 #include "app/lesson.h"
 #include "app/lesson_file.h"
 #include "app/load_handler.h"
+#include "app/task_check.h"
 #include "app/unit_of_measure.h"
 #include "interaction/mouse_drag.h"
 #include "interaction/selection.h"
@@ -54,6 +55,8 @@ void Form::closeGesture() {
 void Form::load() { formLoad(state_, host_); }
 
 void Form::mouseMove(int button, int shift, float x, float y) {
+    // The left button drags the selected tip, which the task may keep from the student.
+    if (button == 1 && state_.vars.selected && !mayChange(*state_.vars.selected)) return;
     const auto move = [&] { formMouseMove(state_, button, shift, x, y); };
     if (gestureStart_) {
         guarded(move);
@@ -69,20 +72,54 @@ void Form::mousePress() {
 void Form::mouseRelease() { closeGesture(); }
 
 void Form::clickLabel(Vec v) {
+    if (!mayChange(v)) {
+        closeGesture();
+        return;
+    }
     step([&] { labelClick(state_, v); });
 }
 
 void Form::clickMenu(Menu m) {
     const Element& e = element(m);
-    if (!e.handler || !state_.enabled(m) || (e.parent && !state_.enabled(*e.parent))) {
+    if (!e.handler || !state_.enabled(m) || (e.parent && !state_.enabled(*e.parent)) || !mayChoose(m)) {
         closeGesture();
+        return;
+    }
+    if (e.is(kReport)) {
+        closeGesture();
+        FormState shown = this->shown();
+        e.handler(shown, host_, e.vector);
         return;
     }
     step([&] { e.handler(state_, host_, e.vector); }, e.is(kGuarded));
 }
 
 void Form::key(Key k) {
-    step([&] { formKey(state_, k); }, true);
+    step([&] { formKey(state_, k, changeable(state_, progress_)); }, true);
+}
+
+void Form::check() {
+    closeGesture();
+    if (!taskOpen(state_, progress_)) return;
+    std::optional<Verdict> verdict = checkTask(state_, host_);
+    if (!verdict) return;
+    ++progress_.attempts;
+    progress_.feedback = std::move(verdict->lines);
+    if (!verdict->allRight) return;
+    progress_.solved = true;
+    progress_.feedback.push_back(solvedText(progress_.attempts));
+}
+
+void Form::reveal() {
+    closeGesture();
+    if (taskOpen(state_, progress_) && state_.task->reveal) progress_.revealed = true;
+}
+
+void Form::setTask(std::optional<Task> task) {
+    closeGesture();
+    if (task == state_.task) return;
+    step([&] { state_.task = std::move(task); });
+    progress_ = {};
 }
 
 void Form::chooseUnit() {
@@ -111,6 +148,7 @@ void Form::newLesson() {
     formLoad(state_, host_);
     history_.clear();
     fileName_.reset();
+    progress_ = {};
 }
 
 bool Form::save(const std::string& path, const std::optional<ViewSettings>& view) {
@@ -134,6 +172,7 @@ std::optional<Form::Opened> Form::open(const std::string& path, Opening how) {
         state_ = std::move(lesson.state);
         history_.clear();
         fileName_ = how == Opening::AsItsFile ? std::optional(path) : std::nullopt;
+        progress_ = {};
         return Opened{lesson.view};
     } catch (const LessonError& e) {
         // TRANSLATORS: {file} is the file's path, {reason} one of the reasons below.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/history.h"
+#include "app/task_progress.h"
 #include "app/view_settings.h"
 #include "commands/host.h"
 #include "interaction/keyboard.h"
@@ -17,7 +18,8 @@ namespace fendrel {
 // deliver every event here, and nowhere else, and render what `state()` holds afterwards.
 // A menu click runs what the element table gives for that element. Each event that
 // changes what the window shows is one step of the history, except the moves between a
-// press and a release, which together form one.
+// press and a release, which together form one. While the lesson's task is open, the
+// events it keeps from the student do nothing (app/task_progress.h).
 class Form {
 public:
     explicit Form(Host& host);
@@ -41,6 +43,15 @@ public:
     // a message box saying why, and nothing changes.
     void chooseUnit();
 
+    // Check on the task (app/task_check.h): a verdict counts one attempt and becomes the
+    // feedback, and solves the task when every value is right. With no task, or one that is
+    // solved or revealed, nothing. Neither this nor Reveal is a step.
+    void check();
+    // Shows the hidden values without solving, where the task allows it and is still open.
+    void reveal();
+    // Writes the task (or, with none, removes it) as a step; its progress starts afresh.
+    void setTask(std::optional<Task> task);
+
     // File › New: the window as after start-up, its load handler run again; no steps, no file.
     void newLesson();
     // Closes an open gesture, as a release would; then writes the window as it stands, with
@@ -58,6 +69,12 @@ public:
     std::optional<Opened> open(const std::string& path, Opening how = Opening::AsItsFile);
 
     const FormState& state() const { return state_; }
+    // The state as the student sees it (stateAsShown): what the window and the dump show.
+    FormState shown() const { return stateAsShown(state_, progress_); }
+    const TaskProgress& taskProgress() const { return progress_; }
+    // What the task allows now: a click on the menu element, and selecting the vector.
+    bool mayChoose(Menu m) const { return fendrel::mayChoose(state_, progress_, m); }
+    bool mayChange(Vec v) const { return fendrel::mayChange(state_, progress_, v); }
     // The steps of an open gesture are not counted until it closes.
     const History& history() const { return history_; }
     // The lesson file the window was last opened from or saved to.
@@ -83,6 +100,7 @@ private:
     History history_;
     std::optional<FormState> gestureStart_;  // the state at the press of an open gesture
     std::optional<std::string> fileName_;
+    TaskProgress progress_;
 };
 
 }  // namespace fendrel

@@ -17,7 +17,10 @@
 namespace fendrel {
 
 inline constexpr std::string_view kLessonFormat = "fendrel-lesson";
-inline constexpr int kLessonVersion = 1;
+// The newest version, that of a lesson with a task; one without is of the first, so that
+// every Fendrel opens it.
+inline constexpr int kLessonVersion = 2;
+inline constexpr int kLessonVersionWithoutTask = 1;
 inline constexpr std::string_view kLessonSuffix = ".fendrel";
 
 // The words the file uses for the layout of B and for the angle unit.

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Fendrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <set>
 #include <string>
@@ -14,9 +15,11 @@
 #include "app/unit_of_measure.h"
 #include "commands/angle_unit.h"
 #include "interaction/placement.h"
+#include "model/angles.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
 #include "model/translation.h"
+#include "model/utf8.h"
 
 namespace fendrel {
 
@@ -77,6 +80,17 @@ struct Field {
     bool flag() const {
         if (!value.is_boolean()) mustBe(N_("\"{field}\" must be true or false"));
         return value.get<bool>();
+    }
+    const std::string& text() const {
+        if (!value.is_string()) mustBe(N_("\"{field}\" must be a text"));
+        return value.get_ref<const std::string&>();
+    }
+    // The items of an array, each by where it stands ("task.hidden").
+    std::vector<Field> items() const {
+        if (!value.is_array()) mustBe(N_("\"{field}\" must be a list"));
+        std::vector<Field> out;
+        for (const Json& item : value) out.push_back({item, path});
+        return out;
     }
     // The position of the field's text among `names`.
     template <std::size_t N>
@@ -161,7 +175,8 @@ Json parse(std::string_view text) {
     return json;
 }
 
-void checkFormat(const Field& root) {
+// The lesson's version, one this Fendrel reads.
+int checkFormat(const Field& root) {
     const auto format = root.value.is_object() ? root.optional("format") : std::nullopt;
     if (!format || !format->value.is_string() || format->value.get_ref<const std::string&>() != kLessonFormat)
         refuse(N_("it is not a Fendrel lesson"));
@@ -169,6 +184,7 @@ void checkFormat(const Field& root) {
     if (v > kLessonVersion)
         refuse(N_("it was written by a newer version of Fendrel (lesson version {version})"),
                {{"version", std::to_string(static_cast<long long>(v))}});
+    return static_cast<int>(v);
 }
 
 // The locks, the reference vector and the label of each vector; its tip is placed apart.
@@ -252,12 +268,117 @@ std::optional<ViewSettings> readView(const std::optional<Field>& f) {
     return view;
 }
 
+// The letters of a list of vectors, each named once.
+PerVector<bool> readLetters(const Field& f) {
+    PerVector<bool> named{};
+    for (const Field& item : f.items()) {
+        const Vec v = item.vector();
+        // TRANSLATORS: {field} names a list of the file, {item} what it names twice.
+        if (named[v]) refuse(N_("\"{field}\" names \"{item}\" twice"), {{"field", f.path}, {"item", letter(v)}});
+        named[v] = true;
+    }
+    return named;
+}
+
+std::string readInstruction(const Field& f) {
+    const std::string& text = f.text();
+    const std::optional<std::size_t> characters = oneLineCharacters(text);
+    if (!characters || *characters == 0 || *characters > kMaxTaskText)
+        refuse(N_("\"{field}\" must be one line of 1 to {most} characters"),
+               {{"field", f.path}, {"most", std::to_string(kMaxTaskText)}});
+    return text;
+}
+
+// "magnitude R": a quantity of a vector.
+PredictedQuantity readPredicted(const Field& f) {
+    // TRANSLATORS: keep the quoted words as they are: the file writes them so.
+    constexpr const char* kShape = N_("\"{field}\" must list values such as \"magnitude R\", \"direction R\", \"x R\" or \"y R\"");
+    if (!f.value.is_string()) f.mustBe(kShape);
+    const std::string& entry = f.value.get_ref<const std::string&>();
+    const std::size_t blank = entry.find(' ');
+    const std::string_view quantity = std::string_view(entry).substr(0, blank);
+    const std::string_view vector = blank == std::string::npos ? std::string_view() : std::string_view(entry).substr(blank + 1);
+    const auto q = std::find(kQuantityNames.begin(), kQuantityNames.end(), quantity);
+    const auto v = std::find(kLetters.begin(), kLetters.end(), vector);
+    if (q == kQuantityNames.end() || v == kLetters.end()) f.mustBe(kShape);
+    return {static_cast<Quantity>(q - kQuantityNames.begin()), kVectors[static_cast<std::size_t>(v - kLetters.begin())]};
+}
+
+Goal readGoal(const Field& f) {
+    const auto has = [&f](const char* key) { return f.object().contains(key); };
+    const bool polar = has("magnitude") || has("angle") || has("unit");
+    if (polar == (has("x") || has("y")))
+        f.mustBe(N_("\"{field}\" must hold either \"magnitude\", \"angle\" and \"unit\", or \"x\" and \"y\""));
+    Goal g;
+    if (!polar) {
+        g.form = Goal::Form::Components;
+        g.components = {{f["x"].number(), f["y"].number()}};
+        return g;
+    }
+    const Field magnitude = f["magnitude"];
+    g.magnitude = magnitude.number();
+    if (!(g.magnitude > 0)) magnitude.mustBe(N_("\"{field}\" must be above 0 (a goal of 0 is given as components)"));
+    g.radians = f["unit"].oneOf(kAngleUnitNames) == 1;
+    const double turn = g.radians ? 2 * kPi : 360;
+    g.angle = f["angle"].numberWithin(-turn, turn, N_("\"{field}\" must be an angle of at most one turn either way"));
+    return g;
+}
+
+Tolerance readTolerance(const std::optional<Field>& f) {
+    Tolerance t;
+    if (!f) return t;
+    constexpr const char* kLength = N_("\"{field}\" must be a number of 0 or more");
+    if (const auto m = f->optional("magnitude")) t.magnitude = m->numberWithin(0, DBL_MAX, kLength);
+    if (const auto a = f->optional("angle"))
+        t.angle = a->numberWithin(0, 180, N_("\"{field}\" must be an angle from 0 to 180 degrees"));
+    if (const auto c = f->optional("component")) t.component = c->numberWithin(0, DBL_MAX, kLength);
+    return t;
+}
+
+Task readTask(const Field& f) {
+    Task t;
+    t.kind = static_cast<TaskKind>(f["kind"].oneOf(kTaskKindNames));
+    t.text = readInstruction(f["text"]);
+    if (t.kind == TaskKind::Reach) {
+        t.vector = f["vector"].vector();
+        t.goal = readGoal(f["goal"]);
+    }
+    t.tolerance = readTolerance(f.optional("tolerance"));
+    const Field movable = f["movable"], hidden = f["hidden"];
+    t.movable = readLetters(movable);
+    t.hidden = readLetters(hidden);
+    t.reveal = f["reveal"].flag();
+    for (Vec v : kVectors)
+        if (t.hidden[v] && t.movable[v])
+            // TRANSLATORS: {hidden} and {movable} name the two lists of the file, {item} a vector.
+            refuse(N_("\"{hidden}\" and \"{movable}\" both name \"{item}\": a vector the student moves shows its values"),
+                   {{"hidden", hidden.path}, {"movable", movable.path}, {"item", letter(v)}});
+    if (t.kind == TaskKind::Reach) {
+        if (std::none_of(t.movable.begin(), t.movable.end(), [](bool m) { return m; }))
+            movable.mustBe(N_("\"{field}\" must name a vector: a reach task is solved by moving one"));
+        return t;
+    }
+    const Field predict = f["predict"];
+    for (const Field& item : predict.items()) {
+        const PredictedQuantity p = readPredicted(item);
+        const std::string& entry = item.value.get_ref<const std::string&>();
+        if (std::find(t.predict.begin(), t.predict.end(), p) != t.predict.end())
+            refuse(N_("\"{field}\" names \"{item}\" twice"), {{"field", predict.path}, {"item", entry}});
+        if (!t.hidden[p.vector])
+            refuse(N_("\"{field}\" asks for \"{item}\" of a vector that is not hidden"),
+                   {{"field", predict.path}, {"item", entry}});
+        t.predict.push_back(p);
+    }
+    if (t.predict.empty()) predict.mustBe(N_("\"{field}\" must name a value to predict"));
+    return t;
+}
+
 }  // namespace
 
 Lesson lessonFromText(std::string_view text) {
     const Json json = parse(text);
     const Field root{json, ""};
-    checkFormat(root);
+    const int version = checkFormat(root);
 
     FormState s = initialForm();
     readVectors(root["vectors"], s);
@@ -282,6 +403,10 @@ Lesson lessonFromText(std::string_view text) {
     const PerVector<Line> lines = readFigure(root, s);
     const auto measured = root.optional("measuredAt");
     std::optional<ViewSettings> view = readView(root.optional("view"));
+    if (const auto task = root.optional("task"); task && !task->value.is_null()) {
+        if (version < kLessonVersion) refuse(N_("a lesson with a \"task\" must be of \"version\" 2"));
+        s.task = readTask(*task);
+    }
 
     // The quantities as they were measured, then the lines where they stand now.
     recordArrowColours(s);

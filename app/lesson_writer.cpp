@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 
@@ -53,6 +54,40 @@ Json lines(const PerVector<Line>& lines) {
     Json out = Json::object();
     for (Vec v : kVectors)
         out[letter(v)] = {{"tail", point(lines[v].x1, lines[v].y1)}, {"tip", point(lines[v].x2, lines[v].y2)}};
+    return out;
+}
+
+Json letters(const PerVector<bool>& named) {
+    Json out = Json::array();
+    for (Vec v : kVectors)
+        if (named[v]) out.push_back(letter(v));
+    return out;
+}
+
+Json task(const Task& t) {
+    Json out = {{"kind", kTaskKindNames[static_cast<std::size_t>(t.kind)]}, {"text", t.text}};
+    if (t.kind == TaskKind::Reach) {
+        out["vector"] = letter(t.vector);
+        const Goal& g = t.goal;
+        out["goal"] = g.form == Goal::Form::Components
+                          ? Json{{"x", number(g.components[Axis::X])}, {"y", number(g.components[Axis::Y])}}
+                          : Json{{"magnitude", number(g.magnitude)}, {"angle", number(g.angle)},
+                                 {"unit", kAngleUnitNames[g.radians ? 1 : 0]}};
+    } else {
+        Json predict = Json::array();
+        for (const PredictedQuantity& p : t.predict)
+            predict.push_back(std::string(kQuantityNames[static_cast<std::size_t>(p.quantity)]) + " " +
+                              std::string(letter(p.vector)));
+        out["predict"] = std::move(predict);
+    }
+    Json tolerance = Json::object();
+    if (t.tolerance.magnitude) tolerance["magnitude"] = number(*t.tolerance.magnitude);
+    if (t.tolerance.angle) tolerance["angle"] = number(*t.tolerance.angle);
+    if (t.tolerance.component) tolerance["component"] = number(*t.tolerance.component);
+    if (!tolerance.empty()) out["tolerance"] = std::move(tolerance);
+    out["movable"] = letters(t.movable);
+    out["hidden"] = letters(t.hidden);
+    out["reveal"] = t.reveal;
     return out;
 }
 
@@ -117,7 +152,7 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
     for (Vec v : s.stacking) stacking.push_back(letter(v));
     const Line& a = s.line(Vec::A);
 
-    Json lesson = {{"format", kLessonFormat}, {"version", kLessonVersion}};
+    Json lesson = {{"format", kLessonFormat}, {"version", s.task ? kLessonVersion : kLessonVersionWithoutTask}};
     lesson["origin"] = point(a.x1, a.y1);
     lesson["vectors"] = std::move(vectors);
     lesson["layout"] = kLayoutNames[s.modeB() ? 1 : 0];
@@ -135,6 +170,7 @@ std::string lessonText(const FormState& s, const std::optional<ViewSettings>& vi
                           {"grid", view->grid},
                           {"components", kComponentStyleNames[static_cast<std::size_t>(view->components)]},
                           {"angles", view->angles}};
+    if (s.task) lesson["task"] = task(*s.task);
     return withFlatArrays(lesson.dump(2)) + "\n";
 }
 

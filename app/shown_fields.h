@@ -96,6 +96,7 @@ void walkShownFields(Visit& visit, State&... s) {
         for (Vec v : kVectors) visit.field(kColourNames[v], s.vars.colour[v]...);
     });
     visit.viewText("unit", s.unit...);
+    visit.field("task", s.task...);
 }
 
 // Whether two states look exactly alike in every shown field and view text: -0 and 0 differ

@@ -21,7 +21,7 @@ void constantClick(FormState& s, Host& host, Vec v);    // ca, cb, cr
 void angleModeClick(FormState& s, Host&, Vec);          // AngleMode
 void modeAClick(FormState& s, Host&, Vec);              // ModeA
 void modeBClick(FormState& s, Host&, Vec);              // ModeB
-void productsClick(FormState& s, Host& host, Vec);      // Products
+void productsClick(FormState& s, Host& host, Vec);      // Products; the task's hidden vectors read "?"
 void infoClick(FormState&, Host& host, Vec);            // Info
 
 }  // namespace fendrel

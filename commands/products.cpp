@@ -5,6 +5,7 @@
 
 #include "commands/commands.h"
 #include "commands/products.h"
+#include "model/captions.h"
 #include "model/numbers.h"
 #include "model/refresh.h"
 #include "model/shown_number.h"
@@ -25,12 +26,11 @@ double scalarProduct(const FormState& s, Vec first, Vec second) {
     return round2(static_cast<double>(a[Axis::X]) * b[Axis::X] + static_cast<double>(a[Axis::Y]) * b[Axis::Y]);
 }
 
-// "°", or "r" for radians: written right after each angle of the report.
-std::string_view reportUnit(bool radMode);
-
-// "A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  0"
+// "A x B x Cos(AB)=  4200 x  3240 x Cos( 90°)=  0"; each number about a hidden vector "?".
 std::string productLine(const FormState& s, Vec first, Vec second, double angle) {
     const Vars& v = s.vars;
+    const auto magnitude = [&](Vec w) { return s.hides(w) ? std::string(kHiddenNumber) : shownNumber(round2(v.magnitude[w].read())); };
+    const bool either = s.hides(first) || s.hides(second);
     // TRANSLATORS: one line of the scalar products report, "A x B x Cos(AB)=  4200 x  3240 x
     // Cos( 90°)=  0": {first} and {second} are two vectors' letters, {firstMagnitude} and
     // {secondMagnitude} their magnitudes, {angle} the angle between them and {unit} its unit
@@ -40,19 +40,19 @@ std::string productLine(const FormState& s, Vec first, Vec second, double angle)
                   "Cos({angle}{unit})= {product}"),
                 {{"first", letter(first)},
                  {"second", letter(second)},
-                 {"firstMagnitude", shownNumber(round2(v.magnitude[first].read()))},
-                 {"secondMagnitude", shownNumber(round2(v.magnitude[second].read()))},
-                 {"angle", shownNumber(angle)},
+                 {"firstMagnitude", magnitude(first)},
+                 {"secondMagnitude", magnitude(second)},
+                 {"angle", either ? std::string(kHiddenNumber) : shownNumber(angle)},
                  {"unit", reportUnit(v.radMode)},
-                 {"product", shownNumber(scalarProduct(s, first, second))}});
+                 {"product", either ? std::string(kHiddenNumber) : shownNumber(scalarProduct(s, first, second))}});
 }
+
+}  // namespace
 
 std::string_view reportUnit(bool radMode) {
     // TRANSLATORS: the unit after an angle of the products report, in radians.
     return radMode ? _(C_("radians in the products report", "r")) : _(C_("degrees in the products report", "\u00B0"));
 }
-
-}  // namespace
 
 std::string reportAngle(double angle, bool radMode) { return shownNumber(angle) + std::string(reportUnit(radMode)); }
 

@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Lesson again = lessonFromText(lessonText(lesson.state, lesson.view));
     fuzz::require(stateJson(again.state) == stateJson(lesson.state) && again.state.unit == lesson.state.unit,
                   "a saved lesson opens as the same window, with its unit");
+    fuzz::require(again.state.task == lesson.state.task, "a saved lesson keeps its task");
     fuzz::require(again.view == lesson.view, "a saved lesson keeps its view");
     return 0;
 }

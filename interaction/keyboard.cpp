@@ -32,13 +32,13 @@ Vec after(Vec v, bool backwards) {
     return v;
 }
 
-// The first unlocked vector after the selected one is selected as a click on its label
-// selects it.
-void selectNextUnlocked(FormState& s, bool backwards) {
+// The first unlocked, selectable vector after the selected one is selected as a click on
+// its label selects it.
+void selectNextUnlocked(FormState& s, bool backwards, const PerVector<bool>& selectable) {
     const std::optional<Vec> current = s.vars.selected;
     if (!current) return;
     for (Vec v = after(*current, backwards); v != *current; v = after(v, backwards)) {
-        if (s.enabled(vectorMenu(v, VectorItem::Title))) {
+        if (s.enabled(vectorMenu(v, VectorItem::Title)) && selectable[v]) {
             labelClick(s, v);
             return;
         }
@@ -47,9 +47,9 @@ void selectNextUnlocked(FormState& s, bool backwards) {
 
 }  // namespace
 
-void formKey(FormState& s, Key key) {
+void formKey(FormState& s, Key key, const PerVector<bool>& selectable) {
     if (key.name == Key::Name::Tab) {
-        selectNextUnlocked(s, key.shift);
+        selectNextUnlocked(s, key.shift, selectable);
         return;
     }
     if (key.shift) {
@@ -58,7 +58,7 @@ void formKey(FormState& s, Key key) {
         return;
     }
     const std::optional<Vec> selected = s.vars.selected;
-    if (!selected) return;
+    if (!selected || !selectable[*selected]) return;
     const Line& line = s.line(*selected);
     dragFrom(s, kTipButton, line.x2, line.y2, key);
 }

@@ -53,7 +53,9 @@ inline constexpr const KeyFacts& keyFacts(Key::Name name) { return kKeyFacts[sta
 inline constexpr bool isFigureKey(const Key& key) { return !key.ctrl || keyFacts(key.name).takesCtrl; }
 
 // Arrows drag as the pointer would, a step away from the selected tip (or, with Shift, from
-// the origin); Tab selects the next unlocked vector as a click on its label does.
-void formKey(FormState& s, Key key);
+// the origin); Tab selects the next unlocked vector as a click on its label does. Only the
+// vectors marked `selectable` are selected and have their tips dragged (a task keeps the
+// others from the student).
+void formKey(FormState& s, Key key, const PerVector<bool>& selectable);
 
 }  // namespace fendrel

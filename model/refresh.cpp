@@ -3,52 +3,17 @@
 #include "model/refresh.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "model/angles.h"
+#include "model/captions.h"
 #include "model/numbers.h"
 #include "model/shown_number.h"
-#include "model/translation.h"
 
 namespace fendrel {
 
 namespace {
-
-// " r" in radians, "°" in degrees, after each angle of the vector menus.
-std::string_view unitSuffix(bool radMode) {
-    // TRANSLATORS: written right after an angle in radians in the vectors' menus ("1.57 r").
-    return radMode ? _(C_("radians after an angle", " r")) : _(C_("degrees after an angle", "\u00B0"));
-}
-
-// " 30 N": a number shown in the reference scale, with the scale's unit when it has one.
-std::string inScale(std::string number, std::string_view unit) {
-    if (unit.empty()) return number;
-    // TRANSLATORS: a value in the reference scale with the unit the lesson names for it, as
-    // the values below the figure show it (" 30 N"): {value} is the number, with a blank
-    // before it unless negative, {unit} the unit as the teacher typed it.
-    static const Pattern pattern(N_("{value} {unit}"), {"value", "unit"});
-    return pattern({number, unit});
-}
-
-// "A= 4200, 90°": the caption of a vector's menu, with `unit` after its magnitude.
-std::string vectorCaption(Vec v, double magnitude, double angle, bool radMode, std::string_view unit = {}) {
-    // TRANSLATORS: the title of a vector's menu. {vector} is A, B or R; {magnitude} and {angle}
-    // are numbers, each with a blank before it unless negative ("A= 4200, 90°"); {unit} is the
-    // angle's unit as translated above. Another separator keeps the two numbers apart where
-    // the decimal separator is a comma ("A= 3298,48; 67,17°").
-    static const Pattern pattern(N_("{vector}={magnitude},{angle}{unit}"), {"vector", "magnitude", "angle", "unit"});
-    const CaptionAngle shown = captionAngle(angle, radMode);
-    return pattern({letter(v), inScale(shownNumber(round2(magnitude)), unit), shown.number, shown.unit});
-}
-
-// "Ay=-3240": the caption of a component item, with `unit` after its value.
-void showComponent(FormState& s, Vec v, Axis axis, std::string_view unit = {}) {
-    // TRANSLATORS: a component of a vector: {vector} is A, B or R, {axis} is x or y, {value} a
-    // number with a blank before it unless negative ("Ax= 0", "By=-150.25").
-    static const Pattern pattern(N_("{vector}{axis}={value}"), {"vector", "axis", "value"});
-    s.menu(componentItem(v, axis)).caption =
-        pattern({letter(v), kAxisLetters[axis], inScale(shownNumber(s.vars.components[v][axis]), unit)});
-}
 
 // One step of the conversion: a result that is not finite counts as failed, and the step
 // writes nothing.
@@ -59,42 +24,21 @@ bool scaled(double value, double ratioNumerator, double ratioDenominator, double
     return true;
 }
 
-// Every value that scales is shown with `unit` after it.
-void showInReferenceUnits(FormState& s, Vec reference, std::string_view unit) {
+// The reference vector, while a constant item is marked.
+std::optional<Vec> referenceVector(const FormState& s) {
+    for (Vec v : kVectors)
+        if (s.checked(vectorMenu(v, VectorItem::Constant))) return v;
+    return std::nullopt;
+}
+
+// The vector's magnitude in the reference scale, unrounded; nothing when its scaling fails.
+std::optional<double> magnitudeInScale(const FormState& s, Vec v, Vec reference) {
     const double k = s.vars.referenceConstant.read();
-    const double refMod = s.vars.magnitude[reference].read();
-    // R's label keeps the blank the display format puts before a number.
-    s.label(reference).caption = reference == Vec::R ? shownNumber(k) : withDecimalSeparator(trimmed(k));
-    for (Vec v : kVectors) {
-        double magnitude = 0;  // stays 0 when its scaling fails
-        const bool magnitudeScaled = v == reference || scaled(s.vars.magnitude[v].read(), k, refMod, magnitude);
-        if (v == reference) magnitude = k;
-        s.menu(vectorMenu(v, VectorItem::Title)).caption =
-            vectorCaption(v, magnitude, s.vars.direction[v].read(), s.vars.radMode, magnitudeScaled ? unit : "");
-        for (Axis axis : kAxes) {
-            Number& comp = s.vars.components[v][axis];
-            double c = 0;
-            const bool componentScaled = scaled(comp.read(), k, refMod, c);
-            if (componentScaled) comp = Number::dbl(round2(c));
-            showComponent(s, v, axis, componentScaled ? unit : "");
-        }
-    }
+    if (v == reference) return k;
+    double magnitude = 0;
+    if (!scaled(s.vars.magnitude[v].read(), k, s.vars.magnitude[reference].read(), magnitude)) return std::nullopt;
+    return magnitude;
 }
-
-}  // namespace
-
-CaptionAngle captionAngle(double angle, bool radMode) { return {shownNumber(round2(angle)), unitSuffix(radMode)}; }
-
-void convertToReferenceScale(FormState& s, std::string_view unit) {
-    for (Vec v : kVectors) {
-        if (s.checked(vectorMenu(v, VectorItem::Constant)))
-            showInReferenceUnits(s, v, unit);
-        else
-            s.label(v).caption = facts(v).labelCaption;
-    }
-}
-
-namespace {
 
 // The refresh, with `unit` after every value the display scale converts.
 void refresh(FormState& s, std::string_view unit) {
@@ -109,12 +53,9 @@ void refresh(FormState& s, std::string_view unit) {
         const PerAxis<float> measured = measuredComponents(l);
         const float x = measured[Axis::X], y = measured[Axis::Y];
         s.vars.components[v][Axis::X] = Number::single(round2(x));
-        showComponent(s, v, Axis::X);
         s.vars.components[v][Axis::Y] = Number::single(round2(y));
-        showComponent(s, v, Axis::Y);
         // The direction is taken from the components as their plain text reads back.
         s.vars.direction[v] = Number::dbl(directionAngle(plainDouble(x), plainDouble(y), s.vars.radMode));
-        s.menu(vectorMenu(v, VectorItem::Title)).caption = vectorCaption(v, s.vars.magnitude[v].read(), s.vars.direction[v].read(), s.vars.radMode);
     }
     measureAnglesBetween(s.vars);
     convertToReferenceScale(s, unit);
@@ -125,6 +66,42 @@ void refresh(FormState& s, std::string_view unit) {
 PerAxis<float> measuredComponents(const Line& l) { return {{l.x2 - l.x1, (l.y2 - l.y1) * -1.0f}}; }
 
 void refreshQuantities(FormState& s) { refresh(s, {}); }
+
+CaptionAngle captionAngle(double angle, bool radMode) { return {shownNumber(round2(angle)), angleUnitSuffix(radMode)}; }
+
+void convertToReferenceScale(FormState& s, std::string_view unit) {
+    const std::optional<Vec> reference = referenceVector(s);
+    const double k = s.vars.referenceConstant.read();
+    for (Vec v : kVectors) {
+        PerAxis<bool> componentScaled{};
+        for (Axis axis : kAxes) {
+            Number& comp = s.vars.components[v][axis];
+            double c = 0;
+            componentScaled[axis] = reference && scaled(comp.read(), k, s.vars.magnitude[*reference].read(), c);
+            if (componentScaled[axis]) comp = Number::dbl(round2(c));
+        }
+        s.label(v).caption = v == reference ? referenceLabelCaption(v, shownNumber(k)) : std::string(facts(v).labelCaption);
+        const ShownValues shown = shownValues(s, v);
+        const bool magnitudeScaled = reference && magnitudeInScale(s, v, *reference);
+        s.menu(vectorMenu(v, VectorItem::Title)).caption =
+            vectorCaption(v, inScale(shownNumber(shown.magnitude), magnitudeScaled ? unit : ""),
+                          captionAngle(shown.direction, s.vars.radMode).number, s.vars.radMode);
+        for (Axis axis : kAxes)
+            s.menu(componentItem(v, axis)).caption =
+                componentCaption(v, axis, inScale(shownNumber(s.vars.components[v][axis]), componentScaled[axis] ? unit : ""));
+    }
+}
+
+ShownValues shownValues(const FormState& s, Vec v) {
+    const std::optional<Vec> reference = referenceVector(s);
+    // A magnitude whose scaling fails is shown as 0.
+    const double magnitude = reference ? magnitudeInScale(s, v, *reference).value_or(0) : s.vars.magnitude[v].read();
+    const auto asRead = [](const Number& n) {
+        return n.kind == Number::Kind::Single ? plainDouble(static_cast<float>(n.value)) : n.value;
+    };
+    return {round2(magnitude), round2(s.vars.direction[v].read()),
+            {{asRead(s.vars.components[v][Axis::X]), asRead(s.vars.components[v][Axis::Y])}}};
+}
 
 PerVector<VectorCaptions> viewCaptions(const FormState& s) {
     const auto captionsOf = [](const FormState& from) {
@@ -139,7 +116,11 @@ PerVector<VectorCaptions> viewCaptions(const FormState& s) {
     FormState withUnit = s;
     withUnit.lines = s.measured;
     refresh(withUnit, s.unit);
-    return captionsOf(withUnit);
+    PerVector<VectorCaptions> captions = captionsOf(withUnit);
+    const PerVector<VectorCaptions> asShown = captionsOf(s);
+    for (Vec v : kVectors)
+        if (s.hides(v)) captions[v] = asShown[v];  // its numbers read "?" there
+    return captions;
 }
 
 double captionUnitsPerWindowUnit(const FormState& s) {

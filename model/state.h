@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/number.h"
+#include "model/task.h"
 #include "model/vector_table.h"
 
 // The whole window as plain values: what the handlers read and write, and what the real
@@ -73,6 +74,7 @@ struct FormState {
     // The unit of the reference scale ("N"), empty for none: the view writes it after every
     // value in that scale; no caption holds it.
     std::string unit;
+    std::optional<Task> task;  // the lesson's task, as the teacher wrote it
 
     Line& line(Vec v) { return lines[v]; }
     const Line& line(Vec v) const { return lines[v]; }
@@ -89,6 +91,9 @@ struct FormState {
     bool enabled(Menu m) const { return menu(m).enabled; }
     bool checked(Menu m) const { return menu(m).checked; }
     bool modeB() const { return checked(Menu::ModeB); }
+    // Whether the task hides the vector's numbers; in the state as shown (app/task_progress.h)
+    // the task lists only the vectors still hidden.
+    bool hides(Vec v) const { return task && task->hidden[v]; }
 
     friend bool operator==(const FormState&, const FormState&) = default;
 };

@@ -39,6 +39,12 @@ std::string_view _(std::string_view text) {
     return found->second;
 }
 
+std::string _n(std::string_view singular, std::string_view plural, unsigned long n) {
+    if (catalogue().code.empty()) return std::string(n == 1 ? singular : plural);
+    const std::string one(singular), many(plural);
+    return dngettext(kTextDomain, one.c_str(), many.c_str(), n);
+}
+
 namespace {
 
 // Calls `text` with each run of the pattern that stands as it is, and `placeholder` with the

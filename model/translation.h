@@ -17,6 +17,8 @@
 //   N_("Lock A")                   only marked: a table's text, translated where it is used
 //   C_("magnitude item", "A")      marked with a context that tells like texts apart; the
 //                                  context travels in the text, so _() translates it later
+//   _n("{count} attempt", "{count} attempts", n)
+//                                  the form for n things, by the language's plural rules
 // A text with {name} placeholders is a pattern for fill(): the translation may reorder them.
 #define N_(text) text
 #define C_(context, text) context "\004" text
@@ -25,6 +27,10 @@ namespace fendrel {
 
 // The text in the language in use.
 std::string_view _(std::string_view text);
+
+// The form of the text for `n` things in the language in use; English has `singular` for 1
+// and `plural` otherwise.
+std::string _n(std::string_view singular, std::string_view plural, unsigned long n);
 
 // The pattern with each {name} replaced by its value; the other characters as they stand.
 std::string fill(std::string_view pattern, std::initializer_list<std::pair<std::string_view, std::string_view>> values);

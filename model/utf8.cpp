@@ -24,4 +24,26 @@ std::size_t utf8Length(std::string_view text) {
     return length;
 }
 
+namespace {
+
+// A C0, DEL or C1 control, or U+2028 or U+2029, which break a line as a line feed does.
+bool isControlOrSeparator(std::string_view character) {
+    const auto byte = [character](std::size_t i) { return static_cast<unsigned char>(character[i]); };
+    if (character.size() == 1) return byte(0) < 0x20 || byte(0) == 0x7F;
+    if (character.size() == 2) return byte(0) == 0xC2 && byte(1) < 0xA0;
+    return character.size() == 3 && byte(0) == 0xE2 && byte(1) == 0x80 && (byte(2) == 0xA8 || byte(2) == 0xA9);
+}
+
+}  // namespace
+
+std::optional<std::size_t> oneLineCharacters(std::string_view text) {
+    std::size_t characters = 0;
+    for (; !text.empty(); ++characters) {
+        const std::size_t length = utf8Length(text);
+        if (length == 0 || isControlOrSeparator(text.substr(0, length))) return std::nullopt;
+        text.remove_prefix(length);
+    }
+    return characters;
+}
+
 }  // namespace fendrel

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "app/shown_fields.h"
 #include "model/utf8.h"
@@ -87,9 +88,41 @@ std::string dialog(const DialogRecord& d) {
         .field("buttons", std::to_string(d.buttons)).field("title", quoted(d.title)).str();
 }
 
+std::string list(const std::vector<std::string>& jsonValues) {
+    std::string out = "[";
+    for (const std::string& v : jsonValues) out += (out.size() > 1 ? "," : "") + v;
+    return out + "]";
+}
+
+std::string letters(const PerVector<bool>& marked) {
+    std::vector<std::string> out;
+    for (Vec v : kVectors)
+        if (marked[v]) out.push_back(quoted(letter(v)));
+    return list(out);
+}
+
+// The lesson's task with how far the student has got with it.
+std::string json(const std::optional<Task>& task, const TaskProgress& progress) {
+    if (!task) return "null";
+    std::vector<std::string> feedback;
+    for (const std::string& line : progress.feedback) feedback.push_back(quoted(line));
+    return Object()
+        .field("kind", quoted(kTaskKindNames[static_cast<std::size_t>(task->kind)]))
+        .field("text", quoted(task->text))
+        .field("attempts", std::to_string(progress.attempts))
+        .field("solved", boolean(progress.solved))
+        .field("revealed", boolean(progress.revealed))
+        .field("feedback", list(feedback))
+        .field("hidden", letters(task->hidden))
+        .field("movable", letters(task->movable))
+        .str();
+}
+
 // Writes the shown fields into nested objects as the walk groups them.
 class Printer {
 public:
+    explicit Printer(const TaskProgress& progress) : progress_(progress) {}
+
     template <class Inside>
     void group(std::string_view name, Inside inside) {
         Object outer = std::exchange(object_, Object());
@@ -102,33 +135,31 @@ public:
     }
     // The view's own texts are no part of the dump.
     void viewText(std::string_view, const std::string&) {}
+    void field(std::string_view name, const std::optional<Task>& task) { object_.field(name, json(task, progress_)); }
     Object& object() { return object_; }
 
 private:
+    const TaskProgress& progress_;
     Object object_;
 };
 
 // The window's own fields, to which the dump adds the dialogs, the history and the file.
-Object windowFields(const FormState& s) {
-    Printer printer;
+Object windowFields(const FormState& s, const TaskProgress& progress) {
+    Printer printer(progress);
     walkShownFields(printer, s);
     return std::move(printer.object());
 }
 
 }  // namespace
 
-std::string stateJson(const FormState& s) { return windowFields(s).str(); }
+std::string stateJson(const FormState& s) { return windowFields(s, TaskProgress{}).str(); }
 
 std::string dumpJson(const Form& form, const std::vector<DialogRecord>& dialogs) {
-    std::string list = "[";
-    for (const DialogRecord& d : dialogs) {
-        if (list.size() > 1) list += ',';
-        list += dialog(d);
-    }
-    list += "]";
+    std::vector<std::string> shownDialogs;
+    for (const DialogRecord& d : dialogs) shownDialogs.push_back(dialog(d));
     const History& history = form.history();
-    return windowFields(form.state())
-        .field("dialogs", list)
+    return windowFields(form.shown(), form.taskProgress())
+        .field("dialogs", list(shownDialogs))
         .field("history", Object()
                               .field("undo", std::to_string(history.undoCount()))
                               .field("redo", std::to_string(history.redoCount()))

@@ -157,6 +157,8 @@ private:
     void newLesson(const Arguments&) { form_->newLesson(); }
     void save(const Arguments& a) { form_->save(std::string(a[0])); }
     void open(const Arguments& a) { form_->open(std::string(a[0])); }
+    void check(const Arguments&) { form_->check(); }
+    void reveal(const Arguments&) { form_->reveal(); }
     void dump(const Arguments&) {
         errno = 0;  // so that the reason given for a failed write is that write's own
         out_ << dumpJson(*form_, host_.takeDialogs()) << '\n' << std::flush;
@@ -185,6 +187,8 @@ const std::vector<ScriptCommand>& Session::commands() {
         {"new", Takes::Words, 0, true, &Session::newLesson},
         {"save", Takes::Path, 0, true, &Session::save},
         {"open", Takes::Path, 0, true, &Session::open},
+        {"check", Takes::Words, 0, true, &Session::check},
+        {"reveal", Takes::Words, 0, true, &Session::reveal},
         {"dump", Takes::Words, 0, true, &Session::dump},
     };
     return table;

@@ -71,6 +71,18 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
         edit(j);
         return j.dump();
     };
+    // The lesson with a task to reach, or one to predict, edited.
+    const auto reach = nlohmann::json::parse(R"({"kind": "reach", "text": "Go", "vector": "R", "goal": {"x": 1, "y": 2},
+                                                "movable": ["B"], "hidden": ["R"], "reveal": true})");
+    const auto predict = nlohmann::json::parse(R"({"kind": "predict", "text": "Guess", "predict": ["x R"],
+                                                  "movable": ["A"], "hidden": ["R"], "reveal": false})");
+    const auto withTask = [&](const nlohmann::json& task, const Edit& edit) {
+        return edited([&](auto& j) {
+            j["version"] = 2;
+            j["task"] = task;
+            edit(j["task"]);
+        });
+    };
     const std::vector<Case> cases{
         {"missing", "", "there is no such file or folder"},
         {"a folder", "", "it is a folder"},
@@ -81,7 +93,7 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
         {"too deep", std::string(100000, '['), "it is nested more than 32 levels deep"},
         {"another format", edited([](auto& j) { j["format"] = "svg"; }), "it is not a Fendrel lesson"},
         {"no object", "[1, 2]", "it is not a Fendrel lesson"},
-        {"newer", edited([](auto& j) { j["version"] = 2; }), "it was written by a newer version of Fendrel (lesson version 2)"},
+        {"newer", edited([](auto& j) { j["version"] = 3; }), "it was written by a newer version of Fendrel (lesson version 3)"},
         {"fractional version", edited([](auto& j) { j["version"] = 1.5; }), "\"version\" must be a whole number from 1 up"},
         {"twice", R"({"vectors": {"A": {"tip": [0, 0], "tip": [1, 1]}}})", "\"vectors.A.tip\" appears twice"},
         {"trailing NUL", std::string("{}\n\0", 4), "it is not valid JSON (line 2, column 1)"},
@@ -112,6 +124,41 @@ TEST_F(Lessons, ABadFileIsRefusedWithOneMessageAndChangesNothing) {
          "the reference vector needs a \"constant\""},
         {"unit with a tab", edited([](auto& j) { j["unit"] = "m\ts"; }), kUnitRule},
         {"unit not text", edited([](auto& j) { j["unit"] = 3; }), kUnitRule},
+        {"task in version 1", edited([&](auto& j) { j["task"] = reach; }),
+         "a lesson with a \"task\" must be of \"version\" 2"},
+        {"unknown kind", withTask(reach, [](auto& t) { t["kind"] = "guess"; }), "\"task.kind\" must be one of \"reach\", \"predict\""},
+        {"no goal", withTask(reach, [](auto& t) { t.erase("goal"); }), "the field \"task.goal\" is missing"},
+        {"two goals", withTask(reach, [](auto& t) { t["goal"]["magnitude"] = 5; }),
+         "\"task.goal\" must hold either \"magnitude\", \"angle\" and \"unit\", or \"x\" and \"y\""},
+        {"half a goal", withTask(reach, [](auto& t) { t["goal"] = {{"magnitude", 5}, {"angle", 0}}; }),
+         "the field \"task.goal.unit\" is missing"},
+        {"goal of 0", withTask(reach, [](auto& t) { t["goal"] = {{"magnitude", 0}, {"angle", 0}, {"unit", "degrees"}}; }),
+         "\"task.goal.magnitude\" must be above 0 (a goal of 0 is given as components)"},
+        {"beyond a turn", withTask(reach, [](auto& t) { t["goal"] = {{"magnitude", 1}, {"angle", 6.3}, {"unit", "radians"}}; }),
+         "\"task.goal.angle\" must be an angle of at most one turn either way"},
+        {"hidden and movable", withTask(reach, [](auto& t) { t["hidden"] = {"B"}; }),
+         "\"task.hidden\" and \"task.movable\" both name \"B\": a vector the student moves shows its values"},
+        {"nothing to move", withTask(reach, [](auto& t) { t["movable"] = nlohmann::json::array(); }),
+         "\"task.movable\" must name a vector: a reach task is solved by moving one"},
+        {"unknown letter", withTask(reach, [](auto& t) { t["movable"] = {"C"}; }), "\"task.movable\" must be one of \"A\", \"B\", \"R\""},
+        {"named twice", withTask(reach, [](auto& t) { t["movable"] = {"B", "B"}; }), "\"task.movable\" names \"B\" twice"},
+        {"no list", withTask(reach, [](auto& t) { t["hidden"] = "R"; }), "\"task.hidden\" must be a list"},
+        {"negative tolerance", withTask(reach, [](auto& t) { t["tolerance"] = {{"component", -0.01}}; }),
+         "\"task.tolerance.component\" must be a number of 0 or more"},
+        {"wide tolerance", withTask(reach, [](auto& t) { t["tolerance"] = {{"angle", 180.5}}; }),
+         "\"task.tolerance.angle\" must be an angle from 0 to 180 degrees"},
+        {"NaN tolerance", withTask(reach, [](auto& t) { t["tolerance"] = {{"magnitude", "NaN"}}; }),
+         "\"task.tolerance.magnitude\" must be a number"},
+        {"long text", withTask(reach, [](auto& t) { t["text"] = std::string(499, 'x') + "éé"; }),
+         "\"task.text\" must be one line of 1 to 500 characters"},
+        {"two lines", withTask(reach, [](auto& t) { t["text"] = "Go\non"; }), "\"task.text\" must be one line of 1 to 500 characters"},
+        {"odd prediction", withTask(predict, [](auto& t) { t["predict"] = {"speed R"}; }),
+         "\"task.predict\" must list values such as \"magnitude R\", \"direction R\", \"x R\" or \"y R\""},
+        {"shown prediction", withTask(predict, [](auto& t) { t["predict"] = {"x R", "magnitude A"}; }),
+         "\"task.predict\" asks for \"magnitude A\" of a vector that is not hidden"},
+        {"predicted twice", withTask(predict, [](auto& t) { t["predict"] = {"x R", "x R"}; }), "\"task.predict\" names \"x R\" twice"},
+        {"nothing to predict", withTask(predict, [](auto& t) { t["predict"] = nlohmann::json::array(); }),
+         "\"task.predict\" must name a value to predict"},
     };
     for (const Case& c : cases) {
         const std::string bad = path(c.what);
@@ -236,14 +283,21 @@ TEST(ExampleLessons, EachOpensAsTheFigureItsTitlePromises) {
         {"triangle", "A= 3354.1, 26.57°", "B= 2692.58, 111.8°", "R= 4472.14, 63.43°"},
         {"forces-to-scale", "A= 30, 0°", "B= 20, 90°", "R= 36.06, 33.69°"},
         {"radians", "A= 3000, .52 r", "B= 2000, 1.57 r", "R= 4358.9, .93 r"},
+        {"task-reach", "A= 30, 0°", "B= 20, 90°", "R= 36.06, 33.69°"},
+        {"task-balance", "A= 3000, 36.87°", "B= 1697.06, 45°", "R= 4686.15, 39.81°"},
+        {"task-predict", "A= 3, 0°", "B= 4, 90°", "R= ?, ?°"},
     };
+    const std::string saved = (fs::temp_directory_path() / ("fendrel-example-" + std::to_string(::getpid()))).string();
     for (const Case& c : cases) {
-        const Json d = lastDump("load\nopen " EXAMPLES_DIR "/" + std::string(c.file) + ".fendrel\ndump\n");
+        const std::string file = EXAMPLES_DIR "/" + std::string(c.file) + ".fendrel";
+        const Json d = lastDump("load\nopen " + file + "\ndump\nsave " + saved + "\n");
+        EXPECT_EQ(readFile(saved), readFile(file)) << c.file << " is not written as the window saves it";
         EXPECT_EQ(dialogs(d).items().size(), 0u) << c.file;
         EXPECT_EQ(caption(d, "SetA"), c.a) << c.file;
         EXPECT_EQ(caption(d, "SetB"), c.b) << c.file;
         EXPECT_EQ(caption(d, "SetR"), c.r) << c.file;
     }
+    fs::remove(saved);
     EXPECT_TRUE(lastDump("load\nopen " EXAMPLES_DIR "/triangle.fendrel\ndump\n")["menus"]["ModeB"]["checked"].boolean());
     // The newtons the title promises, which the values below the figure write after each value.
     EXPECT_EQ(nlohmann::json::parse(readFile(EXAMPLES_DIR "/forces-to-scale.fendrel"))["unit"], "N");

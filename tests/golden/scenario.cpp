@@ -37,6 +37,15 @@ Json lastDump(std::string_view script) {
     return dumps.back();
 }
 
+void expectDumps(std::string_view script, std::string_view expected) {
+    const Json dumps = Json::parse(expected);
+    const ScriptRun run = runScenario(script);
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.dumps.size(), dumps.items().size());
+    for (std::size_t i = 0; i < run.dumps.size(); ++i)
+        EXPECT_EQ(firstDifference(dumps[i], run.dumps[i]), "") << "dump " << i;
+}
+
 std::string fresh(std::string_view commands) { return std::string(kFreshWindow) + std::string(commands); }
 
 std::string apart(std::string_view commands) {

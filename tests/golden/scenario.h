@@ -59,6 +59,9 @@ std::string labelCaption(const Json& dump, std::string_view label);
 double var(const Json& dump, std::string_view name);
 Json dialogs(const Json& dump);
 
+// Expects the script's dumps to be, one by one, those of `expected`, a JSON list.
+void expectDumps(std::string_view script, std::string_view expected);
+
 // Where the window state of two dumps first differs (the dialogs, the history and the file
 // are not compared).
 std::string stateDifference(const Json& before, const Json& after);

@@ -12,12 +12,7 @@ namespace {
 
 void expectGolden(const std::string& name) {
     const std::string dir = GOLDEN_DATA_DIR;
-    const Json expected = Json::parse(readFile(dir + "/startup_" + name + ".json"));
-    const ScriptRun run = runScenario(readFile(dir + "/startup_" + name + ".script"));
-    ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.dumps.size(), expected.items().size());
-    for (std::size_t i = 0; i < run.dumps.size(); ++i)
-        EXPECT_EQ(firstDifference(expected[i], run.dumps[i]), "") << "dump " << i;
+    expectDumps(readFile(dir + "/startup_" + name + ".script"), readFile(dir + "/startup_" + name + ".json"));
 }
 
 }  // namespace

@@ -9,47 +9,13 @@ change. Every wait is bounded; the window is ended in any case.
 """
 import subprocess
 import sys
-import time
 
-try:
-    import pyatspi
-except ImportError:
-    print("SKIPPED: pyatspi is not installed")
-    sys.exit(77)
-
-
-def wait_for(what, probe, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            found = probe()
-        except Exception:  # the bus or the application may still be starting
-            found = None
-        if found:
-            return found
-        time.sleep(0.2)
-    sys.exit(f"FAIL: {what} within {seconds} s")
-
-
-def find_named(node, name, depth=0):
-    if node is None or depth > 12:
-        return None
-    if node.name == name:
-        return node
-    for i in range(node.childCount):
-        hit = find_named(node.getChildAtIndex(i), name, depth + 1)
-        if hit is not None:
-            return hit
-    return None
+from atspi_window import application, find_named, pyatspi, run_window, wait_for
 
 
 def find_figure():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name.lower().startswith("fendrel"):
-            return find_named(app, "Vectors")
-    return None
+    app = application()
+    return find_named(app, "Vectors") if app is not None else None
 
 
 def check(window):
@@ -78,22 +44,4 @@ def check(window):
     print("PASS: the figure reached the accessibility bus and followed the key")
 
 
-def main():
-    app = subprocess.Popen([sys.argv[1]])
-    try:
-        search = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Fendrel$"],
-                                capture_output=True, text=True, timeout=20)
-        windows = search.stdout.split()
-        if not windows:
-            sys.exit("FAIL: no window named Fendrel appeared")
-        check(windows[0])
-    finally:
-        app.terminate()
-        try:
-            app.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            app.kill()
-            app.wait()
-
-
-main()
+run_window([sys.argv[1]], check)

@@ -16,7 +16,7 @@ TEST_F(StartTest, WindowOpensAtItsClientSizeWithTitleAndIcon) {
 TEST_F(StartTest, MenuBarShowsTheMeasuredVectorsInOrder) {
     QStringList titles;
     for (QAction* a : window.menuBar()->actions()) titles << a->objectName();
-    EXPECT_EQ(titles, QStringList({"File", "SetA", "SetB", "SetR", "AngleMode", "Products", "Mode", "Edit", "View", "Info", "Help"}));
+    EXPECT_EQ(titles, QStringList({"File", "SetA", "SetB", "SetR", "AngleMode", "Products", "Mode", "Edit", "View", "Task", "Info", "Help"}));
 
     QStringList itemsOfA;
     for (QAction* a : menu("SetA").actions()) itemsOfA << a->objectName();
@@ -35,7 +35,7 @@ TEST_F(StartTest, MenuBarShowsTheMeasuredVectorsInOrder) {
     for (const auto& [item, key] : {std::pair{"New", "Ctrl+N"}, {"Open", "Ctrl+O"}, {"Save", "Ctrl+S"},
                                     {"SaveAs", "Ctrl+Shift+S"}, {"Quit", "Ctrl+Q"}})
         EXPECT_EQ(action(item).shortcut(), QKeySequence(QString::fromLatin1(key))) << item;
-    EXPECT_EQ(menu("Examples").actions().size(), 6);
+    EXPECT_EQ(menu("Examples").actions().size(), 9);
 
     // Titles without items are plain actions on the bar.
     EXPECT_EQ(action("Products").menu(), nullptr);

@@ -61,7 +61,7 @@ std::string figureKey(std::uint8_t k) {
 
 float decodeRandom(ByteReader& bytes) { return static_cast<float>(bytes.raw<std::uint16_t>()) / 65536.0f; }
 
-Event decodeEvent(ByteReader& bytes, const std::string& lessonFile) {
+Event decodeEvent(ByteReader& bytes, const std::string& lessonFile, const std::array<std::string, 3>& taskLessons) {
     Event e;
     switch (bytes.byte() % 16) {
         case 0: case 1: case 2: case 3: case 4: {
@@ -100,9 +100,12 @@ Event decodeEvent(ByteReader& bytes, const std::string& lessonFile) {
         case 13: e.kind = Event::Kind::Undo; break;
         case 14: e.kind = Event::Kind::Redo; break;
         default: {
-            static constexpr Event::Kind kFileCommands[] = {Event::Kind::New, Event::Kind::Save, Event::Kind::Open};
-            e.kind = kFileCommands[bytes.byte() % 3];
-            if (e.kind != Event::Kind::New) e.text = lessonFile;
+            const std::uint8_t f = bytes.byte() % 6;
+            static constexpr Event::Kind kFileAndTaskCommands[] = {Event::Kind::New,  Event::Kind::Save,  Event::Kind::Open,
+                                                                   Event::Kind::Open, Event::Kind::Check, Event::Kind::Reveal};
+            e.kind = kFileAndTaskCommands[f];
+            if (f == 1 || f == 2) e.text = lessonFile;
+            if (f == 3) e.text = taskLessons[bytes.byte() % taskLessons.size()];
             break;
         }
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "tests/support/byte_reader.h"
@@ -28,9 +29,11 @@ namespace fendrel::testing {
 //   s % 16 = 12     random number: 16 bits, in 65536ths
 //   s % 16 = 13     undo
 //   s % 16 = 14     redo
-//   s % 16 = 15     file: byte % 3 picks New, Save and Open, the last two of `lessonFile`
+//   s % 16 = 15     file or task: byte % 6 picks New, Save and Open of `lessonFile`, Open of
+//                   the task example the next byte picks (% 3, of `taskLessons`), Check and
+//                   Reveal
 // Bytes that run out read as zeros.
-Event decodeEvent(ByteReader& bytes, const std::string& lessonFile);
+Event decodeEvent(ByteReader& bytes, const std::string& lessonFile, const std::array<std::string, 3>& taskLessons);
 
 // The random number the load handler draws, as the first two bytes give it.
 float decodeRandom(ByteReader& bytes);

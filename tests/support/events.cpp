@@ -46,6 +46,8 @@ void deliver(const Event& e, Form& form, ScriptHost& host) {
         case Event::Kind::New: form.newLesson(); break;
         case Event::Kind::Save: form.save(e.text); break;
         case Event::Kind::Open: form.open(e.text); break;
+        case Event::Kind::Check: form.check(); break;
+        case Event::Kind::Reveal: form.reveal(); break;
         case Event::Kind::Reply: host.queueAnswer(e.text); break;
         case Event::Kind::Cancel: host.queueAnswer(std::nullopt); break;
         case Event::Kind::Random: host.queueRandom(e.random); break;
@@ -67,8 +69,8 @@ bool movesOneAxisOfR(const Event& e) {
 
 bool leavesStateAsItIs(const Event& e) {
     switch (e.kind) {
-        case Event::Kind::Press: case Event::Kind::Release: case Event::Kind::Save:
-        case Event::Kind::Reply: case Event::Kind::Cancel: case Event::Kind::Random: return true;
+        case Event::Kind::Press: case Event::Kind::Release: case Event::Kind::Save: case Event::Kind::Check:
+        case Event::Kind::Reveal: case Event::Kind::Reply: case Event::Kind::Cancel: case Event::Kind::Random: return true;
         default: return false;
     }
 }
@@ -87,6 +89,8 @@ std::string scriptLine(const Event& e) {
         case Event::Kind::New: return "new";
         case Event::Kind::Save: return "save " + e.text;
         case Event::Kind::Open: return "open " + e.text;
+        case Event::Kind::Check: return "check";
+        case Event::Kind::Reveal: return "reveal";
         case Event::Kind::Reply: return "reply " + withControlBytesEscaped(e.text);
         case Event::Kind::Cancel: return "cancel";
         case Event::Kind::Random: return "random " + number(e.random);

@@ -14,10 +14,11 @@ namespace fendrel::testing {
 
 // One thing the user or the host does to the window: anything `Form` takes (a pointer move,
 // press or release, a click on a label or on a menu element, a key, Undo, Redo, File › New,
-// Save and Open), or an answer or random number queued for a later prompt or draw.
+// Save and Open, Check and Reveal), or an answer or random number queued for a later prompt
+// or draw.
 struct Event {
     enum class Kind { Move, Press, Release, LabelClick, MenuClick, KeyPress, Undo, Redo, New, Save, Open,
-                      Reply, Cancel, Random };
+                      Check, Reveal, Reply, Cancel, Random };
 
     Kind kind = Kind::Move;
     int button = 0;  // Move
@@ -38,8 +39,9 @@ bool endsWithRefresh(const Event& e);
 // Component entry for B: moves R's tip along the edited axis only.
 bool movesOneAxisOfR(const Event& e);
 
-// A press, a release, a save, or a queued answer or random number: nothing the window holds
-// changes (a queued answer or number waits for a prompt or a draw to take it).
+// A press, a release, a save, a check, a reveal, or a queued answer or random number:
+// nothing the window holds changes (a queued answer or number waits for a prompt or a draw
+// to take it; the task's progress is no part of the window's state).
 bool leavesStateAsItIs(const Event& e);
 
 // The event as a line of a fendrel-script scenario (control bytes of a reply as \xNN).

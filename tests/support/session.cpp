@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "app/lesson.h"
+#include "app/lesson_file.h"
 #include "tests/support/event_decoder.h"
 #include "tools/json_dump.h"
 
@@ -50,8 +52,12 @@ Event eventOf(Event::Kind kind) {
 
 }  // namespace
 
-Session::Session(ByteReader& bytes, std::FILE* trace) : bytes_(bytes), trace_(trace), lessonFile_(scratchLessonFile()) {
+Session::Session(ByteReader& bytes, std::FILE* trace)
+    : bytes_(bytes), trace_(trace), lessonFile_(scratchLessonFile()),
+      taskLessons_{FENDREL_TASK_EXAMPLES "/task-reach.fendrel", FENDREL_TASK_EXAMPLES "/task-balance.fendrel",
+                   FENDREL_TASK_EXAMPLES "/task-predict.fendrel"} {
     std::filesystem::remove(lessonFile_);
+    for (const std::string& task : taskLessons_) checker_.knowLesson(task, lessonFromText(readLessonFile(task)).state);
 }
 
 std::string Session::play(int maxEvents, const Check& alsoAfterEachEvent) {
@@ -65,7 +71,7 @@ std::string Session::play(int maxEvents, const Check& alsoAfterEachEvent) {
     host_.takeDialogs();
     std::string problem = checker_.checkLoaded(form_.state());
     for (int n = 0; problem.empty() && n < maxEvents && !bytes_.empty(); ++n) {
-        problem = run(decodeEvent(bytes_, lessonFile_));
+        problem = run(decodeEvent(bytes_, lessonFile_, taskLessons_));
         if (problem.empty() && alsoAfterEachEvent) problem = alsoAfterEachEvent(form_.state());
     }
     return problem;

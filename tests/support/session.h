@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -15,8 +16,8 @@ namespace fendrel::testing {
 
 // A window driven by events decoded from bytes (event_decoder.h) and checked after each by
 // the session checker; its lesson file lies in a temporary directory of the process's own,
-// and is not there when the session starts. The random-event test and the fuzzers run the
-// window through it. Every event goes into `script()`, a fendrel-script scenario that
+// and is not there when the session starts; the task examples, as built, are opened
+// too. The random-event test and the fuzzers run the window through it. Every event goes into `script()`, a fendrel-script scenario that
 // replays the session, and, given a `trace` file, is written there before it is delivered
 // (for sessions that end in a crash; a prompt the trace leaves unanswered was cancelled).
 class Session {
@@ -43,6 +44,7 @@ private:
     ByteReader& bytes_;
     std::FILE* trace_;
     std::string lessonFile_;
+    std::array<std::string, 3> taskLessons_;
     SessionHost host_;
     Form form_{host_};
     SessionChecker checker_;

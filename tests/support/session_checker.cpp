@@ -74,9 +74,9 @@ std::string SessionChecker::checkEvent(const Event& e, const FormState& before, 
     if (auto problem = brokenShape(after); !problem.empty()) return problem;
     switch (e.kind) {
         case Event::Kind::New: return checkLoaded(after);
-        case Event::Kind::Open: return checkOpened(before, after);
+        case Event::Kind::Open: return checkOpened(e.text, before, after);
         case Event::Kind::Undo: case Event::Kind::Redo: shown_ = shownBy(after); return "";
-        case Event::Kind::Save: saved_ = stateJson(after); break;
+        case Event::Kind::Save: saved_[e.text] = stateJson(after); break;
         default: break;
     }
     if (leavesStateAsItIs(e) && after != before) return scriptLine(e) + " changed the window";
@@ -91,10 +91,13 @@ std::string SessionChecker::checkEvent(const Event& e, const FormState& before, 
     return "";
 }
 
-std::string SessionChecker::checkOpened(const FormState& before, const FormState& after) {
-    if (!saved_) return after == before ? "" : "opening a file that is not there changed the window";
+void SessionChecker::knowLesson(const std::string& path, const FormState& s) { saved_[path] = stateJson(s); }
+
+std::string SessionChecker::checkOpened(const std::string& path, const FormState& before, const FormState& after) {
+    const auto saved = saved_.find(path);
+    if (saved == saved_.end()) return after == before ? "" : "opening a file that is not there changed the window";
     const std::string opened = stateJson(after);
-    if (opened != *saved_) return "the lesson opened is not the window saved: " + opened + " instead of " + *saved_;
+    if (opened != saved->second) return "the lesson opened is not the window saved: " + opened + " instead of " + saved->second;
     shown_ = shownBy(after);
     historyStart_ = opened;
     return "";

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <optional>
+#include <map>
 #include <string>
 
 #include "model/state.h"
@@ -34,10 +34,10 @@ struct Shown {
 // the last event that ran a refresh; every other event must leave it as it is. A refreshing
 // event that changed nothing (a cancelled prompt, a move rejected by the range guard) is
 // held to the same rule; a press, a release, a save and queueing an answer or a random
-// number change nothing at all. Undo and Redo bring back a window already checked, and what
-// it showed; File › New is held to what the load is held to, and opening the lesson file
-// must give back the window as it was saved (when nothing was saved yet there is no file,
-// and the window stays as it was).
+// number change nothing at all, and neither do Check and Reveal. Undo and Redo bring back a
+// window already checked, and what it showed; File › New is held to what the load is held
+// to, and opening a lesson file must give back the window as it was saved (when nothing was
+// saved yet there is no file, and the window stays as it was).
 //
 // R = A + B: after an event that ran a refresh and moved a tip, R's extent equals A's plus
 // B's up to single precision; except after component entry for B, which moves R's tip
@@ -55,12 +55,15 @@ public:
     // dump shows it: undoing every step must give it back.
     const std::string& historyStart() const { return historyStart_; }
 
+    // A lesson file that is there from the start, with the window it opens as.
+    void knowLesson(const std::string& path, const FormState& s);
+
 private:
-    std::string checkOpened(const FormState& before, const FormState& after);
+    std::string checkOpened(const std::string& path, const FormState& before, const FormState& after);
 
     Shown shown_;
     std::string historyStart_;
-    std::optional<std::string> saved_;  // the window as last saved, as the dump shows it
+    std::map<std::string, std::string> saved_;  // each lesson file's window, as the dump shows it
 };
 
 }  // namespace fendrel::testing

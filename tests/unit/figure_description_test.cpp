@@ -87,6 +87,23 @@ TEST(FigureTexts, SumLinesAddUpTheShownComponentsAndSayWhenTheyDoNotExactly) {
     }
 }
 
+// While a task hides a vector, every number the figure draws and says about it reads "?".
+TEST(FigureTexts, AHiddenVectorReadsQuestionMarksWhereverItIsDrawn) {
+    LoadedForm f;
+    Task hideR;
+    hideR.hidden[Vec::R] = true;
+    f.form.setTask(hideR);
+    const FormState s = f.form.shown();
+    const FigureMarks drawn = figureMarks(s, {1, false, false, false, ComponentStyle::FromTail, true});
+    EXPECT_EQ(vectorDescription(s, Vec::R, drawn), "R= ?, ?°; Rx= ?; Ry= ?; locked; components drawn: Rx= ?, Ry= ?; angle drawn: ?°");
+    EXPECT_EQ(angleBetweenLabel(s), "90°");
+    EXPECT_EQ(componentSumLine(s, Axis::X), "Rx = Ax + Bx:  ? = 0 + 3240");
+    hideR.hidden[Vec::A] = true;
+    f.form.setTask(hideR);
+    EXPECT_EQ(angleBetweenLabel(f.form.shown()), "?°");
+    EXPECT_EQ(directionLabel(f.form.shown(), Vec::B), "0°");
+}
+
 TEST(Contrast, RelativeLuminanceOnTheSrgbScale) {
     EXPECT_DOUBLE_EQ(relativeLuminance(0x000000), 0);
     EXPECT_DOUBLE_EQ(relativeLuminance(0xFFFFFF), 1);

@@ -78,6 +78,7 @@ private:
     bool change(std::string& text) { return !signOfZero_ && (text += " ", true); }
     bool change(Vec& v) { return !signOfZero_ && ((v = v == Vec::A ? Vec::B : Vec::A), true); }
     bool change(std::optional<Vec>& v) { return !signOfZero_ && ((v = v == Vec::A ? Vec::B : Vec::A), true); }
+    bool change(std::optional<Task>& t) { return !signOfZero_ && ((t = t ? std::nullopt : std::optional(Task{})), true); }
 
     std::size_t target_, count_ = 0;
     bool signOfZero_;

@@ -26,6 +26,10 @@ constexpr Example kExamples[] = {
     {"triangle.fendrel", N_("Head to Tail: the Triangle")},
     {"forces-to-scale.fendrel", N_("Forces to Scale: A = 30 N")},
     {"radians.fendrel", N_("Angles in Radians")},
+    // TRANSLATORS: the example lessons with a task that the student solves.
+    {"task-reach.fendrel", N_("Task: Make R 60 N at 30\u00B0")},
+    {"task-balance.fendrel", N_("Task: Find B So That R = 0")},
+    {"task-predict.fendrel", N_("Task: Predict R for Perpendicular A and B")},
 };
 
 // Beside the program, as installed (bin/ and share/) and as built.

@@ -38,7 +38,7 @@ MenuTree::MenuTree(QMenuBar& bar, std::function<void(Menu)> chosen) {
     }
 }
 
-void MenuTree::render(const FormState& s) {
+void MenuTree::render(const FormState& s, const std::function<bool(Menu)>& mayChoose) {
     for (const Element& e : elements()) {
         QAction* action = actions_[e.id];
         const MenuElement& shown = s.menu(e.id);
@@ -47,7 +47,7 @@ void MenuTree::render(const FormState& s) {
         if (menus_[e.id])
             menus_[e.id]->setEnabled(shown.enabled);
         else
-            action->setEnabled(shown.enabled);
+            action->setEnabled(shown.enabled && mayChoose(e.id));
         // Qt toggles a checkable action on its own when triggered; the model decides.
         if (action->isCheckable()) action->setChecked(shown.checked);
     }

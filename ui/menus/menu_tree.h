@@ -14,12 +14,13 @@ namespace fendrel {
 
 // The menu bar built from the window's menu tree: titles with items become menus, the
 // other titles plain actions on the bar, all as the element table describes them. Renders
-// captions, enabled flags and check marks.
+// captions, enabled flags and check marks; an element whose choice does nothing now (a task
+// keeps it from the student) is shown disabled too.
 class MenuTree {
 public:
     MenuTree(QMenuBar& bar, std::function<void(Menu)> chosen);
 
-    void render(const FormState& s);
+    void render(const FormState& s, const std::function<bool(Menu)>& mayChoose);
 
 private:
     PerMenu<QAction*> actions_{};  // a menu's own action for titles with items

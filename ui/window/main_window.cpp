@@ -33,8 +33,10 @@
 #include "ui/menus/menu_bar_key.h"
 #include "ui/menus/own_menu.h"
 #include "ui/menus/picture_actions.h"
+#include "ui/menus/task_menu.h"
 #include "ui/menus/view_menu.h"
 #include "ui/window/presentation_mode.h"
+#include "ui/window/task_bar.h"
 #include "ui/window/window_icon.h"
 
 namespace fendrel {
@@ -63,6 +65,17 @@ MainWindow::MainWindow()
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    taskBar_ = new TaskBar(
+        central,
+        [this] {
+            form_.check();
+            showStep();
+        },
+        [this] {
+            form_.reveal();
+            showStep();
+        });
+    column->addWidget(taskBar_);
     column->addWidget(canvas_, 1);
     values_ = new ValuesPanel(central, menuBar()->font());
     column->addWidget(values_);
@@ -108,6 +121,7 @@ MainWindow::MainWindow()
     addPictureActions(edit_.menu(), *canvas_);
     view_ = std::make_unique<ViewMenu>(addOwnMenu(*menuBar(), QStringLiteral("View"), toQString(_("View"))), *canvas_, *values_);
     connect(canvas_, &Canvas::viewChanged, this, &MainWindow::render);
+    taskMenu_ = std::make_unique<TaskMenu>(*menuBar(), form_, *this, [this] { showStep(); });
     file_ = std::make_unique<FileMenu>(*menuBar(), form_, *view_, *this, [this] { render(); });
     addHelpMenu(*menuBar(), *this);
     setAcceptDrops(true);
@@ -154,7 +168,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::render() {
-    const FormState& s = form_.state();
+    const FormState s = form_.shown();
     // "lesson.fendrel — Fendrel", with a mark while it has changes that are not saved.
     const auto& file = form_.fileName();
     const QString caption = toQString(s.caption);
@@ -178,7 +192,9 @@ void MainWindow::render() {
                         canvas_->font(), units, canvas_->height());
     canvas_->setFigureBox(figureBox(s.lines, shown, units) | marksBox(marks, markLabels, units));
     canvas_->setScene({s.backColor, s.lines, captionUnitsPerWindowUnit(s), std::move(marks), std::move(markLabels)});
-    menus_.render(s);
+    menus_.render(s, [this](Menu m) { return form_.mayChoose(m); });
+    taskBar_->render(s, form_.taskProgress());
+    taskMenu_->render();
     values_->render(s, canvas_->zoom());
     edit_.render(form_.history());
     showFocusRing();

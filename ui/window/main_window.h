@@ -20,12 +20,14 @@ class Canvas;
 class FileMenu;
 class FocusRing;
 class PresentationMode;
+class TaskBar;
+class TaskMenu;
 class ValuesPanel;
 class VectorLabel;
 class ViewMenu;
 
 // The program's one window. Every event goes to the form; afterwards the whole window is
-// rendered again from the form's state.
+// rendered again from the form's state as shown (with the numbers a task hides as "?").
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -62,6 +64,8 @@ private:
     std::unique_ptr<ViewMenu> view_;
     std::unique_ptr<FileMenu> file_;
     std::unique_ptr<PresentationMode> presentation_;
+    TaskBar* taskBar_ = nullptr;
+    std::unique_ptr<TaskMenu> taskMenu_;
 };
 
 }  // namespace fendrel
