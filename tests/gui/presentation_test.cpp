@@ -63,6 +63,13 @@ TEST(PresentationMode, FullScreenInLargeTypeAndBackAsItWas) {
     EXPECT_EQ(promptTextSize(unit), promptSize);
     EXPECT_EQ(window.geometry(), geometry);
     EXPECT_EQ(remembered(), false);
+
+    // Leaving full screen by the window manager's means leaves presentation mode too.
+    mode.trigger();
+    window.setWindowState(window.windowState() & ~Qt::WindowFullScreen);
+    EXPECT_FALSE(mode.isChecked());
+    EXPECT_EQ(window.menuBar()->font(), menuFont);
+    EXPECT_EQ(remembered(), false);
 }
 
 }  // namespace

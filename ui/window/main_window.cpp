@@ -144,6 +144,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!file_->mayClose()) event->ignore();
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && presentation_) presentation_->followWindowState();
+    QMainWindow::changeEvent(event);
+}
+
 namespace {
 
 // The one lesson file a drag carries, or nothing.

@@ -67,6 +67,10 @@ void PresentationMode::resume() {
     item_.setChecked(file && QSettings(*file, QSettings::IniFormat).value(kOnKey, false).toBool());
 }
 
+void PresentationMode::followWindowState() {
+    if (desktopFonts_ && !window_.isFullScreen()) item_.setChecked(false);
+}
+
 void PresentationMode::enter() {
     if (desktopFonts_) return;
     Fonts fonts{QApplication::font(), {}};

@@ -29,6 +29,9 @@ public:
 
     // On again if it was on when the program last ran.
     void resume();
+    // Off, fonts and all, once the window is no longer full screen for a reason of its own
+    // (the window manager's key or title bar), so that the menu item never says otherwise.
+    void followWindowState();
 
 private:
     void enter();
