@@ -6,6 +6,10 @@
 
 namespace fendrel {
 
+// The least contrast with the background that text needs, and that lines and shapes need.
+inline constexpr double kTextContrast = 4.5;
+inline constexpr double kGraphicsContrast = 3.0;
+
 // The relative luminance of a colour on the sRGB scale, 0 for black to 1 for white.
 double relativeLuminance(Color c);
 

@@ -10,6 +10,7 @@
 
 #include "app/contrast.h"
 #include "app/figure_texts.h"
+#include "model/refresh.h"
 
 namespace fendrel {
 
@@ -35,13 +36,14 @@ MarkLabel labelAt(std::string text, double x, double y, double towardX, double t
 
 void addComponents(FigureMarks& marks, const FormState& s, ComponentStyle style) {
     const Line& origin = s.line(Vec::A);
-    const PerVector<PerAxis<std::string>> labels = componentLabels(s);
+    // Their items' captions as the view shows them, the unit of the reference scale included.
+    const PerVector<VectorCaptions> captions = viewCaptions(s);
     for (Vec v : kVectors) {
         const Line& l = s.line(v);
         const double middleX = (static_cast<double>(l.x1) + l.x2) / 2, middleY = (static_cast<double>(l.y1) + l.y2) / 2;
         for (Axis axis : kAxes) {
             if (s.vars.components[v][axis].read() == 0) continue;
-            ComponentMark m{v, axis, l.x1, l.y1, l.x2, l.y2, readableOn(l.color, s.backColor, kMarkContrast), {}};
+            ComponentMark m{v, l.x1, l.y1, l.x2, l.y2, readableOn(l.color, s.backColor, kGraphicsContrast), {}};
             double towardX = 0, towardY = 0;
             if (axis == Axis::X) {
                 // Level with the tail, or along the x axis: its label away from the arrow.
@@ -55,9 +57,9 @@ void addComponents(FigureMarks& marks, const FormState& s, ComponentStyle style)
                 towardX = style == ComponentStyle::OnAxes ? -1 : sideOf(m.x1 - middleX);
             }
             if (m.x1 == m.x2 && m.y1 == m.y2) continue;
-            m.label = labelAt(labels[v][axis], (static_cast<double>(m.x1) + m.x2) / 2,
+            m.label = labelAt(captions[v].components[axis], (static_cast<double>(m.x1) + m.x2) / 2,
                               (static_cast<double>(m.y1) + m.y2) / 2, towardX, towardY,
-                              readableOn(l.color, s.backColor, kMarkTextContrast));
+                              readableOn(l.color, s.backColor, kTextContrast));
             marks.components.push_back(std::move(m));
         }
     }
@@ -95,8 +97,8 @@ AngleMark arc(const FormState& s, std::optional<Vec> v, float x, float y, float 
     const Color background = s.backColor;
     const double middle = freeDirection(s, x, y, from, span) * std::numbers::pi / 180;
     const double c = std::cos(middle), sn = std::sin(middle);
-    return {v, x, y, radius, from, span, readableOn(colour, background, kMarkContrast),
-            labelAt(std::move(text), x + radius * c, y - radius * sn, c, -sn, readableOn(colour, background, kMarkTextContrast))};
+    return {v, x, y, radius, from, span, readableOn(colour, background, kGraphicsContrast),
+            labelAt(std::move(text), x + radius * c, y - radius * sn, c, -sn, readableOn(colour, background, kTextContrast))};
 }
 
 void addAngles(FigureMarks& marks, const FormState& s) {

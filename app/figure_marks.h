@@ -13,11 +13,6 @@
 // vectors' components as dashed arrows, and the angles as arcs, each with its label.
 namespace fendrel {
 
-// The least contrast with the background: of the dashes and arcs, as graphics need it, and
-// of their labels, as text needs it.
-inline constexpr double kMarkContrast = 3.0;
-inline constexpr double kMarkTextContrast = 4.5;
-
 // A label beside a mark: its text lies beyond a point in the direction (towardX, towardY),
 // a unit vector with y down, centred on that ray.
 struct MarkLabel {
@@ -32,7 +27,6 @@ struct MarkLabel {
 // One component of a vector, from (x1, y1) to its point at (x2, y2).
 struct ComponentMark {
     Vec vector = Vec::A;
-    Axis axis = Axis::X;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Color color = 0;
     MarkLabel label;

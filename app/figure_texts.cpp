@@ -4,29 +4,13 @@
 
 #include "commands/products.h"
 #include "model/captions.h"
+#include "model/numbers.h"
 #include "model/refresh.h"
 #include "model/shown_number.h"
 #include "model/shown_sum.h"
 #include "model/translation.h"
 
 namespace fendrel {
-
-namespace {
-
-// A shown number without the blank the display format puts before it.
-std::string withoutLeadingBlank(std::string number) {
-    if (!number.empty() && number.front() == ' ') number.erase(0, 1);
-    return number;
-}
-
-}  // namespace
-
-PerVector<PerAxis<std::string>> componentLabels(const FormState& s) {
-    const PerVector<VectorCaptions> captions = viewCaptions(s);
-    PerVector<PerAxis<std::string>> labels;
-    for (Vec v : kVectors) labels[v] = captions[v].components;
-    return labels;
-}
 
 std::string directionLabel(const FormState& s, Vec v) {
     const CaptionAngle angle = captionAngle(s.vars.direction[v].read(), s.vars.radMode);

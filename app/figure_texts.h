@@ -14,10 +14,6 @@ namespace fendrel {
 
 // Each number of a vector the state's task hides reads "?" in all of them.
 
-// The components' labels: their items' captions as the view shows them, with the unit of
-// the reference scale where one is named ("Ax= 1280", "Ax= 30 N"; viewCaptions).
-PerVector<PerAxis<std::string>> componentLabels(const FormState& s);
-
 // A vector's direction as its caption shows it, without the blank before the number
 // ("90°", "1.57 r").
 std::string directionLabel(const FormState& s, Vec v);

@@ -181,15 +181,15 @@ std::string display(Number v) {
     return display(v.value);
 }
 
-std::string trimmed(double v) {
-    std::string text = display(v);
-    if (!text.empty() && text.front() == ' ') text.erase(0, 1);
-    return text;
+std::string withoutLeadingBlank(std::string number) {
+    if (!number.empty() && number.front() == ' ') number.erase(0, 1);
+    return number;
 }
 
+std::string trimmed(double v) { return withoutLeadingBlank(display(v)); }
+
 std::string plainText(float v) {
-    std::string text = display(v);
-    if (text.front() == ' ') text.erase(0, 1);
+    std::string text = withoutLeadingBlank(display(v));
     const size_t dot = text.front() == '-' ? 1 : 0;
     if (text.size() > dot && text[dot] == '.') text.insert(dot, 1, '0');
     return text;

@@ -23,6 +23,9 @@ std::string display(double v);
 std::string display(float v);
 std::string display(Number v);
 
+// A shown number without the blank the display format puts before a non-negative one.
+std::string withoutLeadingBlank(std::string number);
+
 // The display format without its leading blank.
 std::string trimmed(double v);
 

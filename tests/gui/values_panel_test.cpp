@@ -62,9 +62,9 @@ TEST(ValuesPanel, LargeAsTheZoomAndReadableOnEveryBackgroundWithTheMenusCaptions
         for (Vec v : kVectors) {
             EXPECT_EQ(caption(v)->text(), toQString(s.menu(vectorMenu(v, VectorItem::Title)).caption));
             const Color shown = inkOf(*caption(v), background).strongest;
-            EXPECT_GE(contrastRatio(shown, background), ValuesPanel::kContrast) << background << " " << caption(v)->text().toStdString();
+            EXPECT_GE(contrastRatio(shown, background), kTextContrast) << background << " " << caption(v)->text().toStdString();
             // A colour that stands out already is kept as it is.
-            if (contrastRatio(s.line(v).color, background) >= ValuesPanel::kContrast) {
+            if (contrastRatio(s.line(v).color, background) >= kTextContrast) {
                 EXPECT_EQ(shown, s.line(v).color);
             }
         }
@@ -73,7 +73,7 @@ TEST(ValuesPanel, LargeAsTheZoomAndReadableOnEveryBackgroundWithTheMenusCaptions
         for (Axis a : kAxes) {
             QLabel& sum = *panel.findChildren<QLabel*>()[12 + static_cast<int>(a)];
             EXPECT_EQ(sum.text(), toQString(componentSumLine(s, a)));
-            EXPECT_GE(contrastRatio(inkOf(sum, background).strongest, background), ValuesPanel::kContrast);
+            EXPECT_GE(contrastRatio(inkOf(sum, background).strongest, background), kTextContrast);
         }
     }
 }

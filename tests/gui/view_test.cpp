@@ -260,7 +260,7 @@ TEST_F(ViewTest, ComponentsAreDashedWhereEachWayOfDrawingThemPutsThemAndStandOut
                 return a;
             };
             for (const Dash& d : style.dashes) {
-                const Color dash = readableOn(window.state().line(d.v).color, background, kMarkContrast);
+                const Color dash = readableOn(window.state().line(d.v).color, background, kGraphicsContrast);
                 const Across a = along(d, toQColor(dash));
                 EXPECT_GE(a.exact, 5) << style.name << " " << background << " " << letter(d.v);
                 EXPECT_LT(a.covered, 17) << style.name << " " << background << " " << letter(d.v);  // gaps between the dashes
@@ -268,7 +268,7 @@ TEST_F(ViewTest, ComponentsAreDashedWhereEachWayOfDrawingThemPutsThemAndStandOut
             }
             // Drawn in no other way: nothing of A's where the triangle puts its y.
             if (style.name != std::string("triangle")) {
-                EXPECT_EQ(along(triangleAy, toQColor(readableOn(window.state().line(Vec::A).color, background, kMarkContrast))).exact, 0);
+                EXPECT_EQ(along(triangleAy, toQColor(readableOn(window.state().line(Vec::A).color, background, kGraphicsContrast))).exact, 0);
             }
         }
     }

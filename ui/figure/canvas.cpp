@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/figure/canvas.h"
 
-#include <algorithm>
 #include <utility>
 
 #include <QKeyEvent>

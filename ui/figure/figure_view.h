@@ -78,7 +78,6 @@ QRectF figureBox(const PerVector<Line>& lines, const PerVector<QWidget*>& labels
 class FigureView {
 public:
     const ViewSettings& settings() const { return settings_; }
-    QPointF origin() const { return origin_; }
     WindowUnits units(const WindowUnits& actual) const { return actual.atZoom(settings_.zoom).withOrigin(origin_); }
 
     // The box around the lines and labels, in window units.

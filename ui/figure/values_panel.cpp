@@ -153,7 +153,7 @@ void ValuesPanel::showColours(const Colours& colours) {
     setPalette(background);
     for (Vec v : kVectors) {
         QPalette text = background;
-        text.setColor(QPalette::WindowText, toQColor(readableOn(colours.vectors[v], colours.background, kContrast)));
+        text.setColor(QPalette::WindowText, toQColor(readableOn(colours.vectors[v], colours.background, kTextContrast)));
         const Texts& t = texts_[v];
         for (QLabel* label : t.all()) label->setPalette(text);
         if (v == Vec::R)

@@ -37,8 +37,6 @@ public:
     // The most of the height it shares with the figure that the panel takes, however large
     // the zoom: the rest stays the figure's.
     static constexpr double kShareOfHeight = 1.0 / 3;
-    // The least contrast of the panel's text with the background.
-    static constexpr double kContrast = 4.5;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -19,17 +19,8 @@ namespace {
 // Debian's copy of the licence, which the package's copyright file names.
 constexpr const char* kLicenceFile = "/usr/share/common-licenses/GPL-3";
 
-void showAbout(QWidget& window) {
-    // TRANSLATORS: the title of the box About Fendrel, as the Help menu names it.
-    QMessageBox box(QMessageBox::Information, toQString(_("About Fendrel")), aboutText(), QMessageBox::Ok, &window);
-    box.setIconPixmap(window.windowIcon().pixmap(64));
-    box.setTextFormat(Qt::PlainText);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.exec();
-}
-
-}  // namespace
-
+// What About Fendrel says: the version, the copyright, the licence with its warranty
+// disclaimer and where its text is installed, Qt's version and the language in use.
 QString aboutText() {
     const std::string version = QCoreApplication::applicationVersion().toStdString();
     const QStringList paragraphs{
@@ -52,6 +43,17 @@ QString aboutText() {
     };
     return paragraphs.join(QStringLiteral("\n\n"));
 }
+
+void showAbout(QWidget& window) {
+    // TRANSLATORS: the title of the box About Fendrel, as the Help menu names it.
+    QMessageBox box(QMessageBox::Information, toQString(_("About Fendrel")), aboutText(), QMessageBox::Ok, &window);
+    box.setIconPixmap(window.windowIcon().pixmap(64));
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
+}
+
+}  // namespace
 
 void addHelpMenu(QMenuBar& bar, QWidget& window) {
     // TRANSLATORS: the last menu of the menu bar.

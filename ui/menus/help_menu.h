@@ -12,8 +12,4 @@ namespace fendrel {
 // About Qt. The "Info" box of the window logic stays as it is.
 void addHelpMenu(QMenuBar& bar, QWidget& window);
 
-// What About Fendrel says: the version, the copyright, the licence with its warranty
-// disclaimer and where its text is installed, Qt's version and the language in use.
-QString aboutText();
-
 }  // namespace fendrel

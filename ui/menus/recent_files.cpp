@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 
 #include "ui/base/settings_file.h"
 
@@ -15,14 +14,9 @@ namespace {
 
 const QString kKey = QStringLiteral("recentLessons");
 
-QStringList storedPaths() {
-    const auto file = settingsFile();
-    return file ? QSettings(*file, QSettings::IniFormat).value(kKey).toStringList() : QStringList();
-}
+QStringList storedPaths() { return setting(kKey).toStringList(); }
 
-void storePaths(const QStringList& paths) {
-    if (const auto file = settingsFile()) QSettings(*file, QSettings::IniFormat).setValue(kKey, paths);
-}
+void storePaths(const QStringList& paths) { keepSetting(kKey, paths); }
 
 }  // namespace
 

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/main_window.h"
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 

@@ -6,9 +6,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QSettings>
 #include <QWidget>
 
+#include "ui/base/scaled_font.h"
 #include "ui/base/settings_file.h"
 
 namespace fendrel {
@@ -25,32 +25,19 @@ constexpr const char* kThemedClasses[] = {
 };
 
 double fontScale() {
-    const auto file = settingsFile();
-    const double scale = file ? QSettings(*file, QSettings::IniFormat).value(kScaleKey, PresentationMode::kFontScale).toDouble()
-                              : PresentationMode::kFontScale;
+    const double scale = setting(kScaleKey, PresentationMode::kFontScale).toDouble();
     return std::clamp(scale > 0 ? scale : PresentationMode::kFontScale, 1.0, 4.0);
-}
-
-QFont scaled(QFont font, double scale) {
-    if (scale == 1.0) return font;
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * scale);
-    else
-        font.setPixelSize(std::max(1, qRound(font.pixelSize() * scale)));
-    return font;
 }
 
 // Setting the application's font drops every widget kind's own, so those follow it. The
 // widgets hear of it at once, not once the events waiting now are done.
 void useFonts(const QFont& application, const std::vector<std::pair<const char*, QFont>>& classes, double scale) {
-    QApplication::setFont(scaled(application, scale));
-    for (const auto& [name, font] : classes) QApplication::setFont(scaled(font, scale), name);
+    QApplication::setFont(scaledFont(application, scale));
+    for (const auto& [name, font] : classes) QApplication::setFont(scaledFont(font, scale), name);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationFontChange);
 }
 
-void remember(bool on) {
-    if (const auto file = settingsFile()) QSettings(*file, QSettings::IniFormat).setValue(kOnKey, on);
-}
+void remember(bool on) { keepSetting(kOnKey, on); }
 
 }  // namespace
 
@@ -63,8 +50,7 @@ PresentationMode::PresentationMode(QWidget& window, QAction& item, std::function
 }
 
 void PresentationMode::resume() {
-    const auto file = settingsFile();
-    item_.setChecked(file && QSettings(*file, QSettings::IniFormat).value(kOnKey, false).toBool());
+    item_.setChecked(setting(kOnKey, false).toBool());
 }
 
 void PresentationMode::followWindowState() {

@@ -12,6 +12,7 @@
 #include "model/translation.h"
 #include "ui/access/spoken_label.h"
 #include "ui/base/qt_text.h"
+#include "ui/base/scaled_font.h"
 
 namespace fendrel {
 
@@ -57,11 +58,7 @@ TaskBar::TaskBar(QWidget* parent, std::function<void()> check, std::function<voi
 
 // From the font the application gives a label, which presentation mode enlarges.
 void TaskBar::showInstructionLarge() {
-    QFont large = QApplication::font(instruction_);
-    if (large.pointSizeF() > 0)
-        large.setPointSizeF(large.pointSizeF() * kInstructionSize);
-    else
-        large.setPixelSize(qRound(large.pixelSize() * kInstructionSize));
+    QFont large = scaledFont(QApplication::font(instruction_), kInstructionSize);
     large.setBold(true);
     instruction_->setFont(large);
 }
