@@ -7,7 +7,10 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
+#include "app/lesson.h"
+#include "app/lesson_file.h"
 #include "modal_answer.h"
 #include "window_test.h"
 
@@ -100,6 +103,26 @@ TEST_F(TaskBarTest, ANewTaskFromTheFigureIsAStep) {
     action("Undo").trigger();
     EXPECT_FALSE(window.state().task.has_value());
     EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("task"))->isVisible());
+}
+
+// Edit Task… left as it was keeps the task, its questions in their order: no step.
+TEST_F(TaskBarTest, ATaskEditedWithoutChangesStaysAsItWas) {
+    menu("Examples").actions().back()->trigger();
+    const std::vector<PredictedQuantity> order{{Quantity::Direction, Vec::R}, {Quantity::Magnitude, Vec::R}};
+    std::string text = lessonText(window.state(), std::nullopt);
+    const std::string asked = "\"predict\": [\"magnitude R\"]";
+    ASSERT_NE(text.find(asked), std::string::npos);
+    text.replace(text.find(asked), asked.size(), "\"predict\": [\"direction R\", \"magnitude R\"]");
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("asked.fendrel"));
+    writeLessonFile(path.toStdString(), text);
+    window.openLesson(path);
+    ASSERT_EQ(window.state().task->predict, order);
+    const ModalAnswer unchanged([](QWidget& modal) { dynamic_cast<QDialog&>(modal).accept(); });
+    action("EditTask").trigger();
+    ASSERT_TRUE(unchanged.answered());
+    EXPECT_EQ(window.state().task->predict, order);
+    EXPECT_FALSE(window.isWindowModified());
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/menus/task_dialog.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -13,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/task_authoring.h"
@@ -61,6 +65,7 @@ private:
     void follow();
 
     const FormState& figure_;
+    std::vector<PredictedQuantity> askedBefore_;  // the order the task asked its quantities in
     bool radians_ = false;  // the unit of the goal's angle
     QComboBox* kind_;
     QLineEdit* text_;
@@ -77,7 +82,7 @@ private:
 };
 
 TaskDialog::TaskDialog(QWidget& parent, const FormState& figure, const Task& start)
-    : QDialog(&parent), figure_(figure) {
+    : QDialog(&parent), figure_(figure), askedBefore_(start.predict) {
     setObjectName(QStringLiteral("taskDialog"));
     // TRANSLATORS: the title of the dialog a teacher writes a task in.
     setWindowTitle(toQString(_("Task")));
@@ -216,7 +221,11 @@ void TaskDialog::follow() {
     y_->setEnabled(!polar);
     for (Vec v : kVectors) {
         const bool hidden = hidden_[v]->isChecked();
-        if (hidden) movable_[v]->setChecked(false);
+        if (hidden) {
+            // Quietly: this is the follow-up of the change being followed now.
+            const QSignalBlocker quiet(movable_[v]);
+            movable_[v]->setChecked(false);
+        }
         movable_[v]->setEnabled(!hidden);
         for (QCheckBox* p : predict_[v]) p->setEnabled(!reach && hidden);
     }
@@ -241,12 +250,22 @@ Task TaskDialog::task() const {
         }
     }
     t.tolerance = {toleranceOf(*magnitudeTolerance_), toleranceOf(*angleTolerance_), toleranceOf(*componentTolerance_)};
+    std::vector<PredictedQuantity> ticked;
     for (Vec v : kVectors) {
         t.movable[v] = movable_[v]->isChecked();
         t.hidden[v] = hidden_[v]->isChecked();
         for (std::size_t q = 0; q < 4 && t.kind == TaskKind::Predict; ++q)
-            if (t.hidden[v] && predict_[v][q]->isChecked()) t.predict.push_back({static_cast<Quantity>(q), v});
+            if (t.hidden[v] && predict_[v][q]->isChecked()) ticked.push_back({static_cast<Quantity>(q), v});
     }
+    // Asked in the order they were asked before, the quantities ticked now after them: a task
+    // the teacher leaves as it was stays the same task.
+    const auto asked = [](const std::vector<PredictedQuantity>& in, const PredictedQuantity& p) {
+        return std::find(in.begin(), in.end(), p) != in.end();
+    };
+    for (const PredictedQuantity& p : askedBefore_)
+        if (asked(ticked, p)) t.predict.push_back(p);
+    for (const PredictedQuantity& p : ticked)
+        if (!asked(t.predict, p)) t.predict.push_back(p);
     t.reveal = reveal_->isChecked();
     return t;
 }
